@@ -1,0 +1,135 @@
+#include "app/headless.h"
+
+#include "ui/number_text.h"
+
+#include <algorithm>
+#include <ostream>
+
+namespace headless {
+
+namespace {
+
+constexpr const char *kUsage =
+    "Usage: foundations-calc WINDOW [--case N] [--concrete] [--trace] [Name=text ...]\n"
+    "       foundations-calc --help\n";
+
+void printHelp(std::span<const ui::DesignSpec *const> windows, std::ostream &out)
+{
+    out << kUsage << "\n"
+        << "Runs the Design action of a design window on its default input texts, with any\n"
+           "Name=text overriding the text of that input, and prints what the window would do,\n"
+           "one event a line: Label37=2.45, show: Picture2, hide: Picture3,\n"
+           "msgbox: TEXT | TITLE, colours: NAME back=#RRGGBB fore=#RRGGBB.\n"
+           "  --case N     the loading case of the isolated and strip windows (default 0)\n"
+           "  --concrete   the strip window's concrete wall (default: brick wall)\n"
+           "  --trace      also print the intermediate values of the run\n"
+           "Exit status: 0 designed, 1 input refused (the reason on stderr), 2 usage error.\n";
+    for (const ui::DesignSpec *spec : windows) {
+        out << "\n" << spec->command << "  (" << spec->title << ")\n";
+        if (!spec->caseNames.empty()) {
+            out << "  cases:";
+            for (size_t i = 0; i < spec->caseNames.size(); ++i)
+                out << (i ? ", " : " ") << i << " \"" << spec->caseNames[i] << "\"";
+            out << "\n";
+        }
+        if (spec->hasWallType)
+            out << "  wall: brick, or concrete with --concrete\n";
+        if (spec->inputs.empty())
+            out << "  (no inputs)\n";
+        for (const ui::InputSpec &input : spec->inputs) {
+            std::string name(input.control);
+            name.resize(std::max<size_t>(name.size(), 8), ' ');
+            out << "  " << name << "  " << input.caption << "  [default \""
+                << ui::defaultText(*spec, input.control) << "\"]\n";
+        }
+    }
+}
+
+const ui::DesignSpec *findWindow(std::span<const ui::DesignSpec *const> windows,
+                                 const std::string &name)
+{
+    for (const ui::DesignSpec *spec : windows) {
+        if (spec->command == name)
+            return spec;
+    }
+    return nullptr;
+}
+
+int usageError(std::ostream &err, const std::string &message)
+{
+    err << "foundations-calc: " << message << "\n" << kUsage;
+    return kUsageError;
+}
+
+} // namespace
+
+int run(std::span<const std::string> args, std::span<const ui::DesignSpec *const> windows,
+        std::ostream &out, std::ostream &err)
+{
+    if (args.empty())
+        return usageError(err, "name a window: isolated, strip, combined or strap.");
+    if (args.front() == "--help" || args.front() == "-h") {
+        printHelp(windows, out);
+        return kDesigned;
+    }
+    const ui::DesignSpec *spec = findWindow(windows, args.front());
+    if (!spec)
+        return usageError(err, "unknown window \"" + args.front() +
+                                   "\"; the windows are isolated, strip, combined and strap.");
+    if (!spec->design)
+        return usageError(err, "the " + args.front() + " window cannot design yet.");
+
+    ui::DesignRequest request = ui::defaultRequest(*spec);
+    bool trace = false;
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            printHelp(windows, out);
+            return kDesigned;
+        }
+        if (arg == "--trace") {
+            trace = true;
+        } else if (arg == "--concrete") {
+            if (!spec->hasWallType)
+                return usageError(err, "--concrete applies to the strip window only.");
+            request.concreteWall = true;
+        } else if (arg == "--case") {
+            if (spec->caseNames.empty())
+                return usageError(err, "the " + args.front() + " window has no cases.");
+            if (i + 1 == args.size())
+                return usageError(err, "--case needs a number from 0 to " +
+                                           std::to_string(spec->caseNames.size() - 1) + ".");
+            const ui::ParsedNumber number = ui::parseNumber(args[++i]);
+            const auto cases = static_cast<double>(spec->caseNames.size());
+            if (!number.ok() || number.value != static_cast<int>(number.value) ||
+                number.value < 0 || number.value >= cases)
+                return usageError(err, "--case needs a number from 0 to " +
+                                           std::to_string(spec->caseNames.size() - 1) + ".");
+            request.footingCase = static_cast<int>(number.value);
+        } else if (const auto equals = arg.find('='); equals != std::string::npos) {
+            const std::string name = arg.substr(0, equals);
+            auto field = request.texts.find(name);
+            if (field == request.texts.end())
+                return usageError(err, "the " + args.front() + " window has no input \"" + name +
+                                           "\"; see foundations-calc --help.");
+            field->second = arg.substr(equals + 1);
+        } else {
+            return usageError(err, "unexpected argument \"" + arg + "\".");
+        }
+    }
+
+    const ui::DesignResult result = spec->design(request);
+    if (!result.accepted()) {
+        err << result.refusal->message << "\n";
+        return kRefused;
+    }
+    for (const ui::Event &event : result.run.events())
+        out << ui::describe(event) << "\n";
+    if (trace) {
+        for (const ui::TraceEntry &entry : result.run.trace())
+            out << ui::describe(entry) << "\n";
+    }
+    return kDesigned;
+}
+
+} // namespace headless

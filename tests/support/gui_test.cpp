@@ -1,0 +1,125 @@
+#include "support/gui_test.h"
+
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QWidget>
+
+namespace testing_support {
+
+namespace {
+
+FakeMessages g_messages;
+FakePrinter g_printer;
+int g_quits = 0;
+
+} // namespace
+
+void FakeMessages::inform(QWidget *, const QString &title, const QString &text)
+{
+    shown.push_back({QStringLiteral("inform"), title, text});
+}
+
+void FakeMessages::warn(QWidget *, const QString &title, const QString &text)
+{
+    shown.push_back({QStringLiteral("warn"), title, text});
+}
+
+bool FakeMessages::ask(QWidget *, const QString &title, const QString &text)
+{
+    shown.push_back({QStringLiteral("ask"), title, text});
+    return answer;
+}
+
+QString FakeMessages::saveFileName(QWidget *, const QString &title, const QString &,
+                                   const QString &)
+{
+    shown.push_back({QStringLiteral("save"), title, {}});
+    return fileName;
+}
+
+void FakePrinter::print(QWidget &client, const QString &jobName)
+{
+    pages.push_back({client.window()->objectName(), jobName, client.grab().toImage()});
+}
+
+FakeMessages &messages()
+{
+    return g_messages;
+}
+
+FakePrinter &printer()
+{
+    return g_printer;
+}
+
+int quitCount()
+{
+    return g_quits;
+}
+
+void installFakes()
+{
+    ui::setMessageSeam(&g_messages);
+    ui::setPrintSeam(&g_printer);
+    shell::setQuitHandler([] { ++g_quits; });
+}
+
+void GuiTest::SetUp()
+{
+    installFakes();
+    shell::resetForTests();
+    app::resetCreditOffset();
+    g_messages = FakeMessages{};
+    g_printer = FakePrinter{};
+    g_quits = 0;
+}
+
+void GuiTest::TearDown()
+{
+    shell::resetForTests();
+    flushDeletes();
+}
+
+void click(QWidget *widget, QPoint at)
+{
+    ASSERT_NE(widget, nullptr);
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier,
+                      at == QPoint(-1, -1) ? widget->rect().center() : at);
+}
+
+void typeInto(QLineEdit *edit, const QString &text)
+{
+    ASSERT_NE(edit, nullptr);
+    edit->selectAll();
+    edit->del();
+    QTest::keyClicks(edit, text);
+}
+
+void typeInto(QComboBox *list, const QString &text)
+{
+    ASSERT_NE(list, nullptr);
+    ASSERT_NE(list->lineEdit(), nullptr);
+    list->lineEdit()->selectAll();
+    list->lineEdit()->del();
+    QTest::keyClicks(list->lineEdit(), text);
+}
+
+void pick(QComboBox *list, int index)
+{
+    ASSERT_NE(list, nullptr);
+    ASSERT_LT(index, list->count());
+    // What a click on an entry of the open list does.
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace testing_support

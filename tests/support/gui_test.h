@@ -1,0 +1,73 @@
+#pragma once
+
+#include "app/shell.h"
+#include "ui/seams.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <gtest/gtest.h>
+#include <vector>
+
+class QComboBox;
+class QLineEdit;
+class QWidget;
+
+namespace testing_support {
+
+// Answers message boxes without showing them, and records them.
+class FakeMessages : public ui::MessageSeam
+{
+public:
+    struct Shown {
+        QString kind; // "inform", "warn", "ask", "save"
+        QString title;
+        QString text;
+    };
+
+    void inform(QWidget *parent, const QString &title, const QString &text) override;
+    void warn(QWidget *parent, const QString &title, const QString &text) override;
+    bool ask(QWidget *parent, const QString &title, const QString &text) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QString &suggested,
+                         const QString &filter) override;
+
+    std::vector<Shown> shown;
+    bool answer = false; // what ask() answers
+    QString fileName;    // what saveFileName() answers
+};
+
+// Records each printout: which window, and the image of the page.
+class FakePrinter : public ui::PrintSeam
+{
+public:
+    struct Page {
+        QString window; // objectName of the printed window
+        QString job;
+        QImage image;
+    };
+    void print(QWidget &client, const QString &jobName) override;
+
+    std::vector<Page> pages;
+};
+
+FakeMessages &messages();
+FakePrinter &printer();
+int quitCount();
+
+// Base fixture of every window test: no windows, no messages, no printouts, footingCase 0.
+class GuiTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};
+
+// Input, the way a user gives it.
+void click(QWidget *widget, QPoint at = QPoint(-1, -1));
+void typeInto(QLineEdit *edit, const QString &text);
+void typeInto(QComboBox *list, const QString &text); // edits the text; picks nothing
+void pick(QComboBox *list, int index);               // picks an entry, as a click in the list
+// Lets Qt delete the windows that were closed.
+void flushDeletes();
+
+} // namespace testing_support
