@@ -1,5 +1,6 @@
 #include "support/gui_test.h"
 #include "ui/apply_run.h"
+#include "ui/case_changes.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/painting.h"
@@ -195,6 +196,70 @@ TEST_F(FormTest, MessageBoxEventsGoThroughTheSeam)
     EXPECT_EQ(testing_support::messages().shown[0].kind, "inform");
     EXPECT_EQ(testing_support::messages().shown[0].title, "Footing -2-");
     EXPECT_EQ(testing_support::messages().shown[0].text, "Unsafe Punch Stress");
+}
+
+} // namespace
+
+namespace {
+
+using namespace ui;
+using testing_support::GuiTest;
+
+class CaseChangesTest : public GuiTest
+{
+};
+
+constexpr std::array kChecks{
+    Control{.name = "Label35",
+            .text = "Check Of Flexural Bond",
+            .back = colours::green,
+            .fore = colours::red},
+    Control{.name = "Label33",
+            .text = "Check Of Shear Stress",
+            .back = colours::green,
+            .fore = colours::red},
+    Control{.name = "Picture1", .kind = Kind::PictureBox, .width = 3000, .height = 3000},
+    Control{.name = "Label46", .parent = "Picture1", .left = 300, .top = 360},
+};
+constexpr std::array kBlink{BlinkField{"Label35", "Unsafe Flexural Bond"},
+                            BlinkField{"Label33", "Unsafe Shear Stress"}};
+
+TEST_F(CaseChangesTest, AppliesShowsMovesAndCaptionsInOrder)
+{
+    Form form(kChecks, 6000, 6000);
+    constexpr std::array changes{hide("Picture1"),        setCaption("Label35", "Wall Load"),
+                                 setTop("Label33", 2700), setLeft("Label33", 9960),
+                                 setTop("Label46", 800),  show("Picture1")};
+    applyChanges(form, changes);
+    EXPECT_FALSE(form.control("Picture1")->isHidden());
+    EXPECT_EQ(captionOf(form.control("Label35")), "Wall Load");
+    EXPECT_EQ(form.control("Label33")->pos(), QPoint(664, 180));
+    const int inside = form.find<PictureBox>("Picture1")->contentOffset();
+    EXPECT_EQ(form.control("Label46")->pos(), QPoint(20 + inside, 53 + inside));
+}
+
+TEST_F(CaseChangesTest, BlinkFlashesOnlyFieldsThatShowTheirUnsafeText)
+{
+    Form form(kChecks, 6000, 6000);
+    const QColor green(0, 255, 0), red(255, 0, 0), cyan(0, 255, 255), blue(0, 0, 255);
+    blinkStep(form, kBlink); // nothing unsafe yet
+    EXPECT_EQ(backColour(form.control("Label35")), green);
+
+    setCaption(form.control("Label35"), "Unsafe Flexural Bond");
+    setCaption(form.control("Label33"), "Unsafe Shear"); // not the exact text
+    blinkStep(form, kBlink);
+    EXPECT_EQ(backColour(form.control("Label35")), cyan);
+    EXPECT_EQ(foreColour(form.control("Label35")), red);
+    blinkStep(form, kBlink);
+    EXPECT_EQ(backColour(form.control("Label35")), red);
+    EXPECT_EQ(foreColour(form.control("Label35")), blue);
+    EXPECT_EQ(backColour(form.control("Label33")), green);
+
+    // Once safe, the field keeps the colours of its last flash.
+    setCaption(form.control("Label35"), "Safe Flexural Bond");
+    blinkStep(form, kBlink);
+    EXPECT_EQ(backColour(form.control("Label35")), red);
+    EXPECT_EQ(foreColour(form.control("Label35")), blue);
 }
 
 } // namespace
