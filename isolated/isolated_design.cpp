@@ -158,8 +158,8 @@ ui::DesignResult design(const ui::DesignRequest &request)
         if (!(k > 0)) {
             in.refuse("Text10", in.quoted("Text10") + " is too far below 0 for " +
                                     in.quoted("Text11") +
-                                    ": the footing would need no positive width. Make M larger "
-                                    "or L1 longer.");
+                                    ": 1 + 6 e / L1 must stay above 0 to give the footing a "
+                                    "width. Make M larger or L1 longer.");
             return in.refused();
         }
         B1 = ui::up5(1000 * Pw / ((L1 * qall) / k));

@@ -265,7 +265,8 @@ TEST(IsolatedTables, EveryNameTheDesignAndTheWindowUseIsAControl)
     for (const ui::InputSpec &input : kInputs)
         EXPECT_TRUE(names.contains(input.control)) << input.control;
     for (int footingCase = 0; footingCase < 4; ++footingCase) {
-        for (const ui::Event &event : designed(footingCase).run.events())
+        const ui::DesignResult result = designed(footingCase);
+        for (const ui::Event &event : result.run.events())
             EXPECT_TRUE(names.contains(event.target)) << event.target;
         for (const ui::CaseChange &change : caseChanges(footingCase))
             EXPECT_TRUE(names.contains(change.control)) << change.control;
