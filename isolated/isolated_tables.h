@@ -1,0 +1,505 @@
+#pragma once
+
+#include "ui/case_changes.h"
+#include "ui/check_messages.h"
+#include "ui/control_table.h"
+#include "ui/design.h"
+
+#include <array>
+#include <span>
+#include <string_view>
+
+// The two windows of the isolated footing as constant data: the case chooser, the design
+// window, what each loading case changes on the design window, and the blinking check fields.
+namespace isolated::tables {
+
+using namespace ui;
+
+// --- the case chooser ------------------------------------------------------------------------
+
+inline constexpr Font kChooserCaption = fonts::largeBold;
+
+// Sketch boxes of the four loading cases, each with the caption that names its case.
+inline constexpr std::array kForm3{
+    Control{.name = "Picture1(0)",
+            .kind = Kind::PictureBox,
+            .left = 240,
+            .top = 240,
+            .width = 2970,
+            .height = 2610,
+            .back = colours::white},
+    Control{.name = "Label1",
+            .parent = "Picture1(0)",
+            .text = "Uniform Stress",
+            .left = 240,
+            .top = 720,
+            .width = 855,
+            .height = 495,
+            .font = kChooserCaption,
+            .align = Align::Centre},
+    Control{.name = "Picture1(1)",
+            .kind = Kind::PictureBox,
+            .left = 3480,
+            .top = 240,
+            .width = 2970,
+            .height = 2610,
+            .back = colours::white},
+    Control{.name = "Label2",
+            .parent = "Picture1(1)",
+            .text = "Just No Tention",
+            .left = 120,
+            .top = 480,
+            .width = 975,
+            .height = 495,
+            .font = kChooserCaption,
+            .align = Align::Left},
+    Control{.name = "Picture1(2)",
+            .kind = Kind::PictureBox,
+            .left = 240,
+            .top = 3120,
+            .width = 2970,
+            .height = 2610,
+            .back = colours::white},
+    Control{.name = "Label3",
+            .parent = "Picture1(2)",
+            .text = "Uniform With Moment",
+            .left = 1440,
+            .top = 480,
+            .width = 1455,
+            .height = 495,
+            .font = kChooserCaption,
+            .align = Align::Centre},
+    Control{.name = "Picture1(3)",
+            .kind = Kind::PictureBox,
+            .left = 3480,
+            .top = 3120,
+            .width = 2970,
+            .height = 2610,
+            .back = colours::white},
+    Control{.name = "Label4",
+            .parent = "Picture1(3)",
+            .text = "Non Uniform",
+            .left = 1920,
+            .top = 360,
+            .width = 855,
+            .height = 495,
+            .font = kChooserCaption,
+            .align = Align::Centre},
+    // The dashed 2 x 2 grid around the sketches.
+    line("Line1", {}, 120, 120, 6600, 120, colours::red, Pen::Dash),
+    line("Line2", {}, 6600, 120, 6600, 5880, colours::red, Pen::Dash),
+    line("Line3", {}, 6600, 5880, 120, 5880, colours::red, Pen::Dash),
+    line("Line4", {}, 120, 5880, 120, 120, colours::red, Pen::Dash),
+    line("Line5", {}, 3360, 120, 3360, 5880, colours::red, Pen::Dash),
+    line("Line6", {}, 120, 3000, 6600, 3000, colours::red, Pen::Dash),
+};
+
+// --- the design window -----------------------------------------------------------------------
+
+inline constexpr Font kText = fonts::bold;        // captions, headings, inputs
+inline constexpr Font kLarge = fonts::largeBold;  // results, checks, Design
+inline constexpr Font kPlain = fonts::regular;    // the material captions
+inline constexpr Colour kFrame = colours::yellow; // input frames
+inline constexpr Colour kOutput = colours::lightOrange;
+
+inline constexpr std::string_view kBarSizes = "12|16|18|22|25";
+
+// A caption of the input side in blue.
+constexpr Control inputCaption(std::string_view name, std::string_view parent,
+                               std::string_view text, int left, int top, int width, int height,
+                               Font font = kText, bool visible = true)
+{
+    return Control{.name = name,
+                   .parent = parent,
+                   .text = text,
+                   .left = left,
+                   .top = top,
+                   .width = width,
+                   .height = height,
+                   .fore = colours::blue,
+                   .font = font,
+                   .visible = visible};
+}
+
+constexpr Control inputField(std::string_view name, std::string_view parent, std::string_view text,
+                             int left, int top, int width, int height, bool visible = true)
+{
+    return Control{.name = name,
+                   .kind = Kind::TextBox,
+                   .parent = parent,
+                   .text = text,
+                   .left = left,
+                   .top = top,
+                   .width = width,
+                   .height = height,
+                   .font = kText,
+                   .visible = visible};
+}
+
+// A heading of a dimension table, in red.
+constexpr Control heading(std::string_view name, std::string_view parent, std::string_view text,
+                          int left)
+{
+    return Control{.name = name,
+                   .parent = parent,
+                   .text = text,
+                   .left = left,
+                   .top = 360,
+                   .width = 735,
+                   .height = 255,
+                   .fore = colours::red,
+                   .font = kText};
+}
+
+// A dimension result: transparent, blue bold text in its table cell.
+constexpr Control dimension(std::string_view name, std::string_view parent, int left)
+{
+    return Control{.name = name,
+                   .parent = parent,
+                   .left = left,
+                   .top = 840,
+                   .width = 855,
+                   .height = 375,
+                   .fore = colours::blue,
+                   .font = kLarge,
+                   .align = Align::Centre};
+}
+
+// The caption of a reinforcement result: green with red text.
+constexpr Control steelCaption(std::string_view name, std::string_view parent,
+                               std::string_view text, int top)
+{
+    return Control{.name = name,
+                   .parent = parent,
+                   .text = text,
+                   .left = 120,
+                   .top = top,
+                   .width = 2175,
+                   .height = 375,
+                   .back = colours::green,
+                   .fore = colours::red,
+                   .font = kText};
+}
+
+// A reinforcement result: yellow with blue text.
+constexpr Control steelResult(std::string_view name, std::string_view parent, int top)
+{
+    return Control{.name = name,
+                   .parent = parent,
+                   .left = 2400,
+                   .top = top,
+                   .width = 975,
+                   .height = 375,
+                   .back = colours::yellow,
+                   .fore = colours::blue,
+                   .font = kLarge,
+                   .align = Align::Centre};
+}
+
+constexpr Control barList(std::string_view name, std::string_view parent)
+{
+    return Control{.name = name,
+                   .kind = Kind::ComboBox,
+                   .parent = parent,
+                   .text = "12",
+                   .left = 2400,
+                   .top = 720,
+                   .width = 975,
+                   .height = 315,
+                   .font = kText,
+                   .items = kBarSizes,
+                   .action = Action::Design};
+}
+
+// A bar annotation of a sketch: orange, bold, transparent, sized to its text.
+constexpr Control barNote(std::string_view name, std::string_view parent, std::string_view text,
+                          int left, int top)
+{
+    return Control{.name = name,
+                   .parent = parent,
+                   .text = text,
+                   .left = left,
+                   .top = top,
+                   .fore = colours::orange,
+                   .font = kLarge,
+                   .autoSize = true};
+}
+
+constexpr Control checkField(std::string_view name, std::string_view text, int top)
+{
+    return Control{.name = name,
+                   .text = text,
+                   .left = 7560,
+                   .top = top,
+                   .width = 3495,
+                   .height = 375,
+                   .back = colours::green,
+                   .fore = colours::red,
+                   .font = kLarge,
+                   .align = Align::Centre};
+}
+
+constexpr Control outputFrame(std::string_view name, std::string_view text, int left, int top,
+                              int height)
+{
+    return Control{.name = name,
+                   .kind = Kind::Frame,
+                   .text = text,
+                   .left = left,
+                   .top = top,
+                   .width = 3495,
+                   .height = height,
+                   .back = kOutput,
+                   .font = kText};
+}
+
+constexpr Control inputFrame(std::string_view name, std::string_view text, int left, int top,
+                             int width, int height)
+{
+    return Control{.name = name,
+                   .kind = Kind::Frame,
+                   .text = text,
+                   .left = left,
+                   .top = top,
+                   .width = width,
+                   .height = height,
+                   .back = kFrame,
+                   .font = kText};
+}
+
+constexpr Control sectionHeading(std::string_view name, std::string_view text, int top)
+{
+    return Control{.name = name,
+                   .text = text,
+                   .left = 120,
+                   .top = top,
+                   .width = 1695,
+                   .height = 255,
+                   .back = colours::green,
+                   .font = kLarge};
+}
+
+constexpr Control sketchBox(std::string_view name)
+{
+    return Control{.name = name,
+                   .kind = Kind::PictureBox,
+                   .left = 6840,
+                   .top = 120,
+                   .width = 4260,
+                   .height = 3945,
+                   .back = colours::white,
+                   .visible = false};
+}
+
+constexpr Control button(std::string_view name, std::string_view text, int left, int top, int width,
+                         int height, Colour back, std::string_view tooltip, Action action,
+                         Font font = kText)
+{
+    return Control{.name = name,
+                   .kind = Kind::Button,
+                   .text = text,
+                   .left = left,
+                   .top = top,
+                   .width = width,
+                   .height = height,
+                   .back = back,
+                   .font = font,
+                   .tooltip = tooltip,
+                   .action = action};
+}
+
+// The blue dashed grid of a dimension table: two rows (headings, values) of three cells.
+constexpr Control gridBox(std::string_view name, std::string_view parent)
+{
+    return Control{.name = name,
+                   .kind = Kind::Rectangle,
+                   .parent = parent,
+                   .left = 120,
+                   .top = 240,
+                   .width = 3240,
+                   .height = 960,
+                   .fore = colours::blue,
+                   .pen = Pen::Dash};
+}
+
+inline constexpr std::array kIsolated{
+    // Input side.
+    sectionHeading("Label1", "# Input Data", 120),
+    inputFrame("Frame1", "Column Loads", 120, 480, 2175, 1575),
+    Control{.name = "Label2",
+            .parent = "Frame1",
+            .text = "Ultimate Loads",
+            .left = 120,
+            .top = 240,
+            .width = 1455,
+            .height = 255,
+            .fore = colours::red,
+            .font = kText},
+    inputCaption("Label3", "Frame1", "P (ton)", 240, 600, 735, 375),
+    inputField("Text1", "Frame1", "90", 1200, 600, 735, 375),
+    inputCaption("Label36", "Frame1", "M (t.m)", 240, 1080, 855, 255, kText, false),
+    inputField("Text10", "Frame1", "5", 1200, 1080, 735, 405, false),
+    inputFrame("Frame2", "Footing Depth", 2640, 480, 3735, 1575),
+    inputCaption("Label4", "Frame2", "Assume PC Footing Thickness", 0, 360, 2775, 255),
+    inputField("Text2", "Frame2", "40", 2760, 360, 615, 285),
+    inputCaption("Label7", "Frame2", "cm", 3360, 360, 375, 255),
+    inputCaption("Label5", "Frame2", "Assume RC Footing Thickness", 0, 720, 2775, 255),
+    inputField("Text3", "Frame2", "60", 2760, 720, 615, 285),
+    inputCaption("Label9", "Frame2", "cm", 3360, 720, 375, 255),
+    inputCaption("Label6", "Frame2", "Cover", 1800, 1080, 735, 255),
+    inputField("Text4", "Frame2", "5", 2760, 1080, 615, 285),
+    inputCaption("Label10", "Frame2", "cm", 3360, 1080, 375, 255),
+    inputFrame("Frame3", "Column Dimentions", 120, 2280, 2175, 1695),
+    inputCaption("Label11", "Frame3", "t (cm)", 240, 480, 615, 375),
+    inputField("Text5", "Frame3", "60", 1200, 480, 735, 375),
+    inputCaption("Label12", "Frame3", "b (cm)", 240, 1080, 735, 375),
+    inputField("Text6", "Frame3", "30", 1200, 1080, 735, 375),
+    inputFrame("Frame4", "Material Properties", 2640, 2280, 2175, 1695),
+    inputCaption("Label13", "Frame4", " fcu (kg\\cm2)", 0, 360, 1215, 255, kPlain),
+    inputField("Text7", "Frame4", "250", 1440, 360, 615, 285),
+    inputCaption("Label14", "Frame4", " fy (kg\\cm2)", 0, 840, 1215, 255, kPlain),
+    inputField("Text8", "Frame4", "3600", 1440, 840, 615, 285),
+    inputCaption("Label15", "Frame4", "qall (kg\\cm2)", 120, 1320, 1215, 255, kPlain),
+    inputField("Text9", "Frame4", "1.25", 1440, 1320, 615, 285),
+    Control{.name = "Label44",
+            .text = "Assume L1 (m)",
+            .left = 4920,
+            .top = 2400,
+            .width = 1695,
+            .height = 255,
+            .back = colours::yellow,
+            .font = kText,
+            .visible = false},
+    inputField("Text11", {}, "3.2", 5400, 2760, 735, 405, false),
+    button("Command1", "Design", 5280, 3360, 975, 495, colours::green, "ابدا التصميم",
+           Action::Design, kLarge),
+
+    // Sketch side: the centred and the off-centre column, each with its bar annotations.
+    sketchBox("Picture1"),
+    barNote("Label46", "Picture1", "0", 300, 360),
+    barNote("Label47", "Picture1", "12", 840, 360),
+    barNote("Label48", "Picture1", "0", 3180, 240),
+    barNote("Label49", "Picture1", "12", 3720, 240),
+    sketchBox("Picture2"),
+    barNote("Label54", "Picture2", "0", 2625, 0),
+    barNote("Label55", "Picture2", "12", 3210, 0),
+    barNote("Label56", "Picture2", "0", 3345, 360),
+    barNote("Label57", "Picture2", "12", 3930, 360),
+
+    // Output side.
+    sectionHeading("Label19", "# Output Data", 4320),
+    outputFrame("Frame5", "Dimentions Of PC Footing", 120, 4800, 1335),
+    gridBox("Shape1", "Frame5"),
+    line("Line3", "Frame5", 120, 720, 3360, 720, colours::blue, Pen::Dash),
+    line("Line4", "Frame5", 1200, 240, 1200, 1200, colours::blue, Pen::Dash),
+    line("Line5", "Frame5", 2280, 240, 2280, 1200, colours::blue, Pen::Dash),
+    heading("Label20", "Frame5", "L1(m)", 240),
+    heading("Label21", "Frame5", "B1(m)", 1440),
+    heading("Label22", "Frame5", "t1(m)", 2520),
+    dimension("Label37", "Frame5", 240),
+    dimension("Label38", "Frame5", 1320),
+    dimension("Label39", "Frame5", 2400),
+    outputFrame("Frame6", "Dimentions Of RC Footing", 3840, 4800, 1335),
+    gridBox("Shape2", "Frame6"),
+    line("Line6", "Frame6", 120, 720, 3360, 720, colours::blue, Pen::Dash),
+    line("Line7", "Frame6", 1200, 240, 1200, 1200, colours::blue, Pen::Dash),
+    line("Line8", "Frame6", 2280, 240, 2280, 1200, colours::blue, Pen::Dash),
+    heading("Label23", "Frame6", "L(m)", 360),
+    heading("Label24", "Frame6", "B(m)", 1440),
+    heading("Label25", "Frame6", "t(m)", 2520),
+    dimension("Label40", "Frame6", 240),
+    dimension("Label41", "Frame6", 1320),
+    dimension("Label42", "Frame6", 2400),
+    outputFrame("Frame8", "Long Rienforcement", 120, 6360, 1815),
+    steelCaption("Label32", "Frame8", "Required As (cm2) =", 240),
+    steelResult("Label31", "Frame8", 240),
+    steelCaption("Label30", "Frame8", "Diam. Of Used Bars(mm)", 720),
+    barList("Combo2", "Frame8"),
+    steelCaption("Label29", "Frame8", "No. Of Used Bars \\ B", 1200),
+    steelResult("Label28", "Frame8", 1200),
+    outputFrame("Frame7", "Short Rienforcement", 3960, 6360, 1815),
+    steelCaption("Label16", "Frame7", "Required As (cm2) =", 240),
+    steelResult("Label17", "Frame7", 240),
+    steelCaption("Label18", "Frame7", "Diam. Of Used Bars(mm)", 720),
+    barList("Combo1", "Frame7"),
+    steelCaption("Label26", "Frame7", "No. Of Used Bars \\ L", 1200),
+    steelResult("Label27", "Frame7", 1200),
+    checkField("Label33", "Check Of Shear Stress", 4920),
+    checkField("Label34", "Check Of Punch", 5520),
+    checkField("Label35", "Check Of Flexural Bond", 6120),
+    button("Command3", "Print", 8040, 6840, 1095, 375, colours::lightOrange, "طباعة هذه الواجهه ",
+           Action::Print),
+    button("Command2", "Back", 9600, 6840, 1095, 375, colours::lightOrange,
+           "الرجوع للشاشه الرئيسية", Action::Back),
+    button("Command4", "Exit", 8760, 7440, 1215, 375, colours::lightOrange, "انهاء البرنامج",
+           Action::Exit),
+
+    // The dashed lines between input, sketch and output.
+    line("Line1", {}, 6720, 0, 6720, 4200, colours::red, Pen::Dash),
+    line("Line2", {}, 0, 4200, 12000, 4200, colours::red, Pen::Dash),
+};
+
+// Every input and list the design reads, as the user knows it.
+inline constexpr std::array kInputs{
+    InputSpec{"Text1", "P (ton)"},
+    InputSpec{"Text10", "M (t.m)"},
+    InputSpec{"Text2", "Assume PC Footing Thickness"},
+    InputSpec{"Text3", "Assume RC Footing Thickness"},
+    InputSpec{"Text4", "Cover"},
+    InputSpec{"Text5", "t (cm)"},
+    InputSpec{"Text6", "b (cm)"},
+    InputSpec{"Text7", "fcu (kg\\cm2)"},
+    InputSpec{"Text8", "fy (kg\\cm2)"},
+    InputSpec{"Text9", "qall (kg\\cm2)"},
+    InputSpec{"Text11", "Assume L1 (m)"},
+    InputSpec{"Combo2", "Long Rienforcement: Diam. Of Used Bars(mm)"},
+    InputSpec{"Combo1", "Short Rienforcement: Diam. Of Used Bars(mm)"},
+};
+
+inline constexpr std::array<std::string_view, 4> kCaseNames{"Uniform Stress", "Just No Tention",
+                                                            "Uniform With Moment", "Non Uniform"};
+
+// --- what each loading case changes on a fresh design window -----------------------------------
+
+inline constexpr std::array kUniformStress{
+    show("Picture1"),
+    hide("Picture2"),
+    setTop("Command1", 2900),
+};
+inline constexpr std::array kJustNoTension{
+    show("Picture1"), hide("Picture2"), setTop("Command1", 2900), show("Label36"), show("Text10"),
+};
+inline constexpr std::array kUniformWithMoment{
+    show("Picture2"), hide("Picture1"), show("Label44"),
+    show("Text11"),   show("Label36"),  show("Text10"),
+};
+inline constexpr std::array kNonUniform{
+    show("Picture1"), hide("Picture2"), show("Label44"),
+    show("Text11"),   show("Label36"),  show("Text10"),
+};
+
+// The changes for a loading case; none for a case the chooser does not offer.
+constexpr std::span<const CaseChange> caseChanges(int footingCase)
+{
+    switch (footingCase) {
+    case 0:
+        return kUniformStress;
+    case 1:
+        return kJustNoTension;
+    case 2:
+        return kUniformWithMoment;
+    case 3:
+        return kNonUniform;
+    default:
+        return {};
+    }
+}
+
+// The check fields the blink timer visits, in its order, with the text that makes each flash.
+inline constexpr std::array kBlinkFields{
+    BlinkField{"Label35", check::kUnsafeBond},
+    BlinkField{"Label33", check::kUnsafeShear},
+    BlinkField{"Label34", check::kUnsafePunch},
+};
+
+} // namespace isolated::tables
