@@ -103,7 +103,8 @@ TEST(StripTables, EveryNameTheDesignAndTheChooserUseIsAControlOfTheWindow)
 {
     const auto table = strip::designSpec().controls;
     for (int footingCase = 0; footingCase < 4; ++footingCase) {
-        for (const ui::Event &event : strip::design(requestFor(footingCase)).run.events())
+        const ui::DesignResult result = strip::design(requestFor(footingCase));
+        for (const ui::Event &event : result.run.events())
             EXPECT_NE(ui::findControl(table, event.target), nullptr) << event.target;
         for (const ui::CaseChange &change : strip::tables::caseChanges(footingCase))
             EXPECT_NE(ui::findControl(table, change.control), nullptr) << change.control;
