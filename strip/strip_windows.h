@@ -1,16 +1,32 @@
 #pragma once
 
+#include "app/shell_window.h"
 #include "app/snapshot.h"
-
-namespace shell {
-class ShellWindow;
-}
 
 namespace strip {
 
-// The case chooser; nullptr until it is built.
+// The strip design window: the Design action of the four strip cases, the brick or concrete
+// wall choice and the three footing sketches.
+class StripDesignWindow : public shell::DesignWindow
+{
+    Q_OBJECT
+public:
+    StripDesignWindow();
+
+    // Adds the wall type to what a run reads.
+    ui::DesignRequest request() const override;
+
+    // Selects the concrete wall or the brick wall, as a click on its caption does; runs nothing.
+    void chooseWall(bool concrete);
+    bool concreteWall() const;
+};
+
+// Applies the changes of a case to a freshly created design window, in order.
+void prepareForCase(shell::ShellWindow &design, int footingCase);
+
+// The case chooser.
 shell::ShellWindow *createCaseChooser();
-// The design window; nullptr until it is built.
+// The design window.
 shell::ShellWindow *createDesignWindow();
 
 // Pictures of this footing's windows for the snapshot tool.
