@@ -128,7 +128,10 @@ ui::DesignResult design(const ui::DesignRequest &request)
     const double fy = reader.positive("Text11");
     const double qall = reader.positive("Text12");
     const double cover = reader.positive("Text5");
-    const double S = reader.positive("Text13");
+    // Column centres closer than half the two sides would put one column inside the other.
+    const double S = reader.greaterThan("Text13", (tc1 + tc2) / 200,
+                                        ui::formatNumber((tc1 + tc2) / 200) +
+                                            " m, half the two column sides together");
     const double t1 = reader.positive("Text3");
     const double ta =
         reader.greaterThan("Text4", cover, "the cover, " + ui::formatNumber(cover) + " cm");
