@@ -123,6 +123,17 @@ TEST(CombinedDesignSteps, C2FlushLayoutRecomputesTheFootingLength)
     EXPECT_NEAR(traced(result.run, "Lo"), 0.65, 1e-12);
 }
 
+TEST(CombinedDesignSteps, BothDepthBranchesGiveA40cmFootingWith35cmDepth)
+{
+    for (const char *ta : {"40", "35"}) {
+        const ui::DesignResult result = designWith({{"Text4", ta}});
+        ASSERT_TRUE(result.accepted()) << ta;
+        EXPECT_EQ(traced(result.run, "dr"), 35.0) << ta;
+        EXPECT_EQ(traced(result.run, "d"), 35.0) << ta;
+        EXPECT_EQ(result.run.textOf("Label80"), "0.4") << ta;
+    }
+}
+
 TEST(CombinedDesignSteps, BondLimitComparesFyAsANumber)
 {
     struct Row {
