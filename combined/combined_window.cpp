@@ -1,0 +1,55 @@
+#include "combined/combined_window.h"
+
+#include "app/shell.h"
+#include "combined/combined_design.h"
+#include "combined/combined_sections.h"
+#include "ui/case_changes.h"
+#include "ui/controls.h"
+
+#include <QTimer>
+
+namespace combined {
+
+namespace {
+
+constexpr int kBlinkIntervalMs = 500;
+
+constexpr std::array<ui::BlinkField, 3> blinkFields()
+{
+    std::array<ui::BlinkField, 3> fields{};
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        fields[i] = {kBlinkingChecks[i].first, kBlinkingChecks[i].second};
+    return fields;
+}
+
+constexpr std::array<ui::BlinkField, 3> kBlinkFields = blinkFields();
+
+} // namespace
+
+CombinedWindow::CombinedWindow()
+    : DesignWindow(shell::WindowKind::Combined, designSpec()), m_blinkTimer(new QTimer(this))
+{
+    find<ui::PictureBox>(kC1Flush.section)->setDrawing(drawSectionC1Flush);
+    find<ui::PictureBox>(kC2Flush.section)->setDrawing(drawSectionC2Flush);
+    // Until a design picks a layout, both drawings of a tab are there; the C1-flush ones, the
+    // layout of the default inputs, lie on top.
+    control(kC1Flush.diagrams)->raise();
+    control(kC1Flush.section)->raise();
+    tabs().setCurrentIndex(kOutputTab);
+
+    m_blinkTimer->setInterval(kBlinkIntervalMs);
+    connect(m_blinkTimer, &QTimer::timeout, this, &CombinedWindow::blinkUnsafeChecks);
+    m_blinkTimer->start();
+}
+
+ui::TabControl &CombinedWindow::tabs() const
+{
+    return *find<ui::TabControl>(kTabControl);
+}
+
+void CombinedWindow::blinkUnsafeChecks()
+{
+    ui::blinkStep(form(), kBlinkFields);
+}
+
+} // namespace combined
