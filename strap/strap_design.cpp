@@ -199,15 +199,17 @@ bool StrapDesign::run()
     return footingOne(f1) && footingTwo(f2) && strapBeam(f1, f2);
 }
 
-// The RC footing must be wider than the strap it carries, or its projection is negative.
-bool StrapDesign::checkWidth(const FootingFields &f, std::string_view control, double B)
+// The RC footing must be at least as wide as the strap it carries, or it has no projection to
+// design.
+bool StrapDesign::checkWidth(const FootingFields &f, std::string_view load, double B)
 {
     if (B >= bs)
         return true;
-    return refuse(control, "The RC footing of " + std::string(f.title) + " comes out " +
-                               formatNumber(cm2m(B)) + " m wide, narrower than the strap (" +
-                               formatNumber(cm2m(bs)) + " m, the smaller column side b). Lower " +
-                               q("Text3") + " or " + q("Text5") + ", or raise the load.");
+    return refuse(load, "The RC footing of " + std::string(f.title) + " comes out " +
+                            formatNumber(cm2m(B)) + " m wide, narrower than the strap (" +
+                            formatNumber(cm2m(bs)) + " m, the smaller column side b). Raise " +
+                            q(load) + " or lower " + q("Text13") + ", or make " + q("Text3") +
+                            " or " + q("Text5") + " smaller.");
 }
 
 bool StrapDesign::footingOne(Footing &out)
@@ -243,7 +245,8 @@ bool StrapDesign::footingTwo(Footing &out)
     const FootingFields &f = kFooting2;
     if (!(R2 > 0))
         return refuse("Text14",
-                      "The soil reaction under Footing -2- comes out " + formatNumber(R2) +
+                      "The soil reaction under Footing -2- comes out " +
+                          formatNumber(roundHalfEven(R2, 2)) +
                           " t, not upwards: the columns are too close for these loads. Raise " +
                           q("Text14") + " or " + q("Text2") + ".");
     const double Apc = R2 * 1000 / (kUltimateSoil * in.qall);
@@ -450,9 +453,14 @@ ui::DesignResult design(const ui::DesignRequest &request)
 {
     ui::FieldReader reader(request.texts, kInputs);
     StrapDesign strap(request, reader);
-    if (!strap.read() || !strap.run())
+    if (!strap.read())
         return reader.refused();
-    return ui::finish(strap.take(), "the loads, column sizes, spacing and bearing capacity");
+    const bool finished = strap.run();
+    ui::Run run = strap.take();
+    // A quantity that overflowed is the first thing to report, before any check it upset.
+    if (finished || !run.allFinite())
+        return ui::finish(std::move(run), "the loads, column sizes, spacing and bearing capacity");
+    return reader.refused();
 }
 
 const ui::DesignSpec &designSpec()
