@@ -49,7 +49,6 @@ struct FootingFields {
     std::array<std::string_view, 3> pc;
     std::array<std::string_view, 3> rc;
     std::string_view secondaryArea, secondaryCount, mainArea, mainCount;
-    std::string_view mainList, secondaryList;
     // The reinforcement drawing: the two counts, then the diameter written beside each.
     std::string_view drawnSecondaryCount, drawnMainCount;
     std::string_view firstDiameter, firstDiameterList;
@@ -65,8 +64,6 @@ constexpr FootingFields kFooting1{
     .secondaryCount = "Label53",
     .mainArea = "Label45",
     .mainCount = "Label48",
-    .mainList = "Combo1",
-    .secondaryList = "Combo2",
     .drawnSecondaryCount = "Label111",
     .drawnMainCount = "Label109",
     .firstDiameter = "Label110",
@@ -87,8 +84,6 @@ constexpr FootingFields kFooting2{
     .secondaryCount = "Label64",
     .mainArea = "Label58",
     .mainCount = "Label59",
-    .mainList = "Combo3",
-    .secondaryList = "Combo4",
     .drawnSecondaryCount = "Label123",
     .drawnMainCount = "Label125",
     .firstDiameter = "Label124",
@@ -319,7 +314,7 @@ void StrapDesign::designFooting(const FootingFields &f, double R, double L, doub
     if (qp > qcup)
         m_run.messageBox(ui::check::kUnsafePunch, f.title);
 
-    // Secondary steel along the strap, main steel across it.
+    // Secondary steel spread over the width B; main steel, for M, spread over the length L.
     const double AsSecondary = std::max(kLeastSecondary * B / 100, kLeastRatio * d * B / 100);
     m_run.setNumber(f.secondaryArea, roundHalfEven(AsSecondary, 2));
     const double ns = std::floor(AsSecondary / barArea(phiSecondary)) + 1;
