@@ -1,17 +1,32 @@
 #pragma once
 
+#include "app/shell_window.h"
 #include "app/snapshot.h"
 
-namespace shell {
-class ShellWindow;
+namespace ui {
+class TabControl;
 }
 
 namespace strap {
 
-// The design window; nullptr until it is built.
+// The strap footing window: one tab control holding the inputs, the footing and strap results,
+// the shear and moment sketch and the reinforcement drawing. A Design press or a pick in any
+// bar-diameter list runs the whole design; the tab on show stays as it is.
+class StrapWindow : public shell::DesignWindow
+{
+    Q_OBJECT
+public:
+    StrapWindow();
+
+    ui::TabControl *tabs() const;
+    int currentTab() const;
+    void showTab(int index);
+};
+
+// The design window, opened with "Input Data" in front.
 shell::ShellWindow *createDesignWindow();
 
-// Pictures of this footing's windows for the snapshot tool.
+// Pictures of the window: each tab after Design with the default inputs.
 shell::Snapshots snapshots();
 
 } // namespace strap
