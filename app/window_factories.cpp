@@ -1,5 +1,6 @@
 #include "app/window_factories.h"
 
+#include "app/info_windows.h"
 #include "app/main_window.h"
 #include "app/shell.h"
 #include "app/shell_window.h"
@@ -23,6 +24,10 @@ void installWindowFactories()
     shell::setFactory(WindowKind::DesignStrip, strip::createDesignWindow);
     shell::setFactory(WindowKind::Combined, combined::createDesignWindow);
     shell::setFactory(WindowKind::Strap, strap::createDesignWindow);
+    shell::setFactory(WindowKind::Equation, [] { return new EquationWindow; });
+    shell::setFactory(WindowKind::Help, [] { return new HelpWindow; });
+    shell::setFactory(WindowKind::Pictures, [] { return new PicturesWindow; });
+    shell::setFactory(WindowKind::TheDesigner, [] { return new DesignerWindow; });
 }
 
 namespace {
@@ -65,6 +70,7 @@ void append(shell::Snapshots &all, shell::Snapshots more)
 shell::Snapshots allSnapshots()
 {
     shell::Snapshots all = shellSnapshots();
+    append(all, infoSnapshots());
     append(all, isolated::snapshots());
     append(all, strip::snapshots());
     append(all, combined::snapshots());
