@@ -24,23 +24,23 @@ void printHelp(std::span<const ui::DesignSpec *const> windows, std::ostream &out
            "  --concrete   the strip window's concrete wall (default: brick wall)\n"
            "  --trace      also print the intermediate values of the run\n"
            "Exit status: 0 designed, 1 input refused (the reason on stderr), 2 usage error.\n";
-    for (const ui::DesignSpec *spec : windows) {
-        out << "\n" << spec->command << "  (" << spec->title << ")\n";
-        if (!spec->caseNames.empty()) {
+    for (const ui::DesignSpec *window : windows) {
+        out << "\n" << window->command << "  (" << window->title << ")\n";
+        if (!window->caseNames.empty()) {
             out << "  cases:";
-            for (size_t i = 0; i < spec->caseNames.size(); ++i)
-                out << (i ? ", " : " ") << i << " \"" << spec->caseNames[i] << "\"";
+            for (size_t i = 0; i < window->caseNames.size(); ++i)
+                out << (i ? ", " : " ") << i << " \"" << window->caseNames[i] << "\"";
             out << "\n";
         }
-        if (spec->hasWallType)
+        if (window->hasWallType)
             out << "  wall: brick, or concrete with --concrete\n";
-        if (spec->inputs.empty())
+        if (window->inputs.empty())
             out << "  (no inputs)\n";
-        for (const ui::InputSpec &input : spec->inputs) {
+        for (const ui::InputSpec &input : window->inputs) {
             std::string name(input.control);
             name.resize(std::max<size_t>(name.size(), 8), ' ');
             out << "  " << name << "  " << input.caption << "  [default \""
-                << ui::defaultText(*spec, input.control) << "\"]\n";
+                << ui::defaultText(*window, input.control) << "\"]\n";
         }
     }
 }
@@ -48,9 +48,9 @@ void printHelp(std::span<const ui::DesignSpec *const> windows, std::ostream &out
 const ui::DesignSpec *findWindow(std::span<const ui::DesignSpec *const> windows,
                                  const std::string &name)
 {
-    for (const ui::DesignSpec *spec : windows) {
-        if (spec->command == name)
-            return spec;
+    for (const ui::DesignSpec *window : windows) {
+        if (window->command == name)
+            return window;
     }
     return nullptr;
 }
@@ -72,14 +72,14 @@ int run(std::span<const std::string> args, std::span<const ui::DesignSpec *const
         printHelp(windows, out);
         return kDesigned;
     }
-    const ui::DesignSpec *spec = findWindow(windows, args.front());
-    if (!spec)
+    const ui::DesignSpec *window = findWindow(windows, args.front());
+    if (!window)
         return usageError(err, "unknown window \"" + args.front() +
                                    "\"; the windows are isolated, strip, combined and strap.");
-    if (!spec->design)
+    if (!window->design)
         return usageError(err, "the " + args.front() + " window cannot design yet.");
 
-    ui::DesignRequest request = ui::defaultRequest(*spec);
+    ui::DesignRequest request = ui::defaultRequest(*window);
     bool trace = false;
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string &arg = args[i];
@@ -90,21 +90,21 @@ int run(std::span<const std::string> args, std::span<const ui::DesignSpec *const
         if (arg == "--trace") {
             trace = true;
         } else if (arg == "--concrete") {
-            if (!spec->hasWallType)
+            if (!window->hasWallType)
                 return usageError(err, "--concrete applies to the strip window only.");
             request.concreteWall = true;
         } else if (arg == "--case") {
-            if (spec->caseNames.empty())
+            if (window->caseNames.empty())
                 return usageError(err, "the " + args.front() + " window has no cases.");
             if (i + 1 == args.size())
                 return usageError(err, "--case needs a number from 0 to " +
-                                           std::to_string(spec->caseNames.size() - 1) + ".");
+                                           std::to_string(window->caseNames.size() - 1) + ".");
             const ui::ParsedNumber number = ui::parseNumber(args[++i]);
-            const auto cases = static_cast<double>(spec->caseNames.size());
+            const auto cases = static_cast<double>(window->caseNames.size());
             if (!number.ok() || number.value != static_cast<int>(number.value) ||
                 number.value < 0 || number.value >= cases)
                 return usageError(err, "--case needs a number from 0 to " +
-                                           std::to_string(spec->caseNames.size() - 1) + ".");
+                                           std::to_string(window->caseNames.size() - 1) + ".");
             request.footingCase = static_cast<int>(number.value);
         } else if (const auto equals = arg.find('='); equals != std::string::npos) {
             const std::string name = arg.substr(0, equals);
@@ -118,7 +118,7 @@ int run(std::span<const std::string> args, std::span<const ui::DesignSpec *const
         }
     }
 
-    const ui::DesignResult result = spec->design(request);
+    const ui::DesignResult result = window->design(request);
     if (!result.accepted()) {
         err << result.refusal->message << "\n";
         return kRefused;

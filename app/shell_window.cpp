@@ -117,8 +117,8 @@ void ShellWindow::closeEvent(QCloseEvent *event)
     windowClosedByUser(m_kind);
 }
 
-DesignWindow::DesignWindow(WindowKind kind, const ui::DesignSpec &spec)
-    : ShellWindow(kind, spec.controls), m_spec(spec)
+DesignWindow::DesignWindow(WindowKind kind, const ui::DesignSpec &design)
+    : ShellWindow(kind, design.controls), m_spec(design)
 {}
 
 ui::DesignRequest DesignWindow::request() const

@@ -52,9 +52,9 @@ class DesignWindow : public ShellWindow
 {
     Q_OBJECT
 public:
-    DesignWindow(WindowKind kind, const ui::DesignSpec &spec);
+    DesignWindow(WindowKind kind, const ui::DesignSpec &design);
 
-    const ui::DesignSpec &spec() const { return m_spec; }
+    const ui::DesignSpec &descriptor() const { return m_spec; }
     // What a run would read now.
     virtual ui::DesignRequest request() const;
     void runDesign() override;

@@ -380,12 +380,12 @@ ui::DesignResult design(const ui::DesignRequest &request)
 
 const ui::DesignSpec &designSpec()
 {
-    static const ui::DesignSpec spec{.command = "combined",
-                                     .title = "Design Of Combined Footing",
-                                     .controls = table::kControls,
-                                     .inputs = kInputs,
-                                     .design = design};
-    return spec;
+    static const ui::DesignSpec window{.command = "combined",
+                                       .title = "Design Of Combined Footing",
+                                       .controls = table::kControls,
+                                       .inputs = kInputs,
+                                       .design = design};
+    return window;
 }
 
 } // namespace combined

@@ -334,13 +334,13 @@ ui::DesignResult design(const ui::DesignRequest &request)
 
 const ui::DesignSpec &designSpec()
 {
-    static const ui::DesignSpec spec{.command = "isolated",
-                                     .title = "Design Of Isolated Footing",
-                                     .controls = tables::kIsolated,
-                                     .inputs = tables::kInputs,
-                                     .caseNames = tables::kCaseNames,
-                                     .design = design};
-    return spec;
+    static const ui::DesignSpec window{.command = "isolated",
+                                       .title = "Design Of Isolated Footing",
+                                       .controls = tables::kIsolated,
+                                       .inputs = tables::kInputs,
+                                       .caseNames = tables::kCaseNames,
+                                       .design = design};
+    return window;
 }
 
 } // namespace isolated

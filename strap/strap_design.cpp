@@ -460,12 +460,12 @@ ui::DesignResult design(const ui::DesignRequest &request)
 
 const ui::DesignSpec &designSpec()
 {
-    static const ui::DesignSpec spec{.command = "strap",
-                                     .title = "Design Of Strap Footing",
-                                     .controls = kControls,
-                                     .inputs = kInputs,
-                                     .design = design};
-    return spec;
+    static const ui::DesignSpec window{.command = "strap",
+                                       .title = "Design Of Strap Footing",
+                                       .controls = kControls,
+                                       .inputs = kInputs,
+                                       .design = design};
+    return window;
 }
 
 } // namespace strap

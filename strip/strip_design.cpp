@@ -498,14 +498,14 @@ ui::DesignResult design(const ui::DesignRequest &request)
 
 const ui::DesignSpec &designSpec()
 {
-    static const ui::DesignSpec spec{.command = "strip",
-                                     .title = "Design Of Strip Footing",
-                                     .controls = tables::kDesign,
-                                     .inputs = kInputs,
-                                     .caseNames = kCaseNames,
-                                     .hasWallType = true,
-                                     .design = design};
-    return spec;
+    static const ui::DesignSpec window{.command = "strip",
+                                       .title = "Design Of Strip Footing",
+                                       .controls = tables::kDesign,
+                                       .inputs = kInputs,
+                                       .caseNames = kCaseNames,
+                                       .hasWallType = true,
+                                       .design = design};
+    return window;
 }
 
 } // namespace strip

@@ -6,26 +6,26 @@
 
 namespace ui {
 
-std::string_view defaultText(const DesignSpec &spec, std::string_view control)
+std::string_view defaultText(const DesignSpec &window, std::string_view control)
 {
-    const auto row = std::find_if(spec.controls.begin(), spec.controls.end(),
+    const auto row = std::find_if(window.controls.begin(), window.controls.end(),
                                   [&](const Control &c) { return c.name == control; });
-    return row == spec.controls.end() ? std::string_view{} : row->text;
+    return row == window.controls.end() ? std::string_view{} : row->text;
 }
 
-DesignRequest defaultRequest(const DesignSpec &spec, int footingCase)
+DesignRequest defaultRequest(const DesignSpec &window, int footingCase)
 {
     DesignRequest request;
     request.footingCase = footingCase;
-    for (const InputSpec &input : spec.inputs)
+    for (const InputSpec &input : window.inputs)
         request.texts.emplace(std::string(input.control),
-                              std::string(defaultText(spec, input.control)));
+                              std::string(defaultText(window, input.control)));
     return request;
 }
 
-std::string_view captionOf(const DesignSpec &spec, std::string_view control)
+std::string_view captionOf(const DesignSpec &window, std::string_view control)
 {
-    for (const InputSpec &input : spec.inputs) {
+    for (const InputSpec &input : window.inputs) {
         if (input.control == control)
             return input.caption;
     }

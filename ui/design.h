@@ -56,11 +56,11 @@ struct DesignSpec {
 };
 
 // The default text of an input, from the window's control table ("" if it has none).
-std::string_view defaultText(const DesignSpec &spec, std::string_view control);
+std::string_view defaultText(const DesignSpec &window, std::string_view control);
 // The request a freshly opened window would make: every input at its default text.
-DesignRequest defaultRequest(const DesignSpec &spec, int footingCase = 0);
+DesignRequest defaultRequest(const DesignSpec &window, int footingCase = 0);
 // The caption of an input ("" if unknown).
-std::string_view captionOf(const DesignSpec &spec, std::string_view control);
+std::string_view captionOf(const DesignSpec &window, std::string_view control);
 
 // Reads and validates input texts, keeping the first failure. After a failure every read
 // returns 0 and the design function should stop and return refused().

@@ -293,27 +293,27 @@ TEST(CombinedTable, NamesAreUniqueAndContainersComeFirst)
 
 TEST(CombinedTable, EveryInputAndEveryWrittenControlExists)
 {
-    const ui::DesignSpec &spec = combined::designSpec();
-    for (const ui::InputSpec &input : spec.inputs)
-        EXPECT_NE(ui::findControl(spec.controls, input.control), nullptr) << input.control;
+    const ui::DesignSpec &window = combined::designSpec();
+    for (const ui::InputSpec &input : window.inputs)
+        EXPECT_NE(ui::findControl(window.controls, input.control), nullptr) << input.control;
     for (const DesignCase &c : combined_cases::designCases()) {
         const ui::DesignResult result = designWith(c.inputs);
         ASSERT_TRUE(result.accepted()) << c.name;
         for (const ui::Event &event : result.run.events())
-            EXPECT_NE(ui::findControl(spec.controls, event.target), nullptr) << event.target;
+            EXPECT_NE(ui::findControl(window.controls, event.target), nullptr) << event.target;
     }
 }
 
 TEST(CombinedTable, ListsHaveTheirOwnEntriesAndDefaults)
 {
-    const ui::DesignSpec &spec = combined::designSpec();
+    const ui::DesignSpec &window = combined::designSpec();
     struct Row {
         const char *list, *text, *items;
     };
     for (const Row row :
          {Row{"Combo1", "16", "10|12|16|18|22"}, Row{"Combo2", "12", "10|12|16|18|22"},
           Row{"Combo3", "16", "12|16|18|22"}, Row{"Combo4", "16", "12|16|18|22"}}) {
-        const ui::Control *list = ui::findControl(spec.controls, row.list);
+        const ui::Control *list = ui::findControl(window.controls, row.list);
         ASSERT_NE(list, nullptr);
         EXPECT_EQ(list->text, row.text);
         EXPECT_EQ(list->items, row.items);
@@ -323,7 +323,7 @@ TEST(CombinedTable, ListsHaveTheirOwnEntriesAndDefaults)
 
 TEST(CombinedTable, EveryButtonDoesItsJob)
 {
-    const ui::DesignSpec &spec = combined::designSpec();
+    const ui::DesignSpec &window = combined::designSpec();
     struct Row {
         const char *button;
         ui::Action action;
@@ -334,7 +334,7 @@ TEST(CombinedTable, EveryButtonDoesItsJob)
                           Row{"Command5", ui::Action::Print}, Row{"Command8", ui::Action::Print},
                           Row{"Command9", ui::Action::Print}, Row{"Command10", ui::Action::Print},
                           Row{"Command11", ui::Action::Print}}) {
-        const ui::Control *button = ui::findControl(spec.controls, row.button);
+        const ui::Control *button = ui::findControl(window.controls, row.button);
         ASSERT_NE(button, nullptr) << row.button;
         EXPECT_EQ(button->action, row.action) << row.button;
     }

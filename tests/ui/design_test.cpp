@@ -106,12 +106,12 @@ TEST(DesignSpec, DefaultsComeFromTheControlTable)
         ui::Control{.name = "Text3", .kind = ui::Kind::TextBox, .text = "60"},
         ui::Control{.name = "Text4", .kind = ui::Kind::TextBox, .text = "5"},
     };
-    const ui::DesignSpec spec{.command = "test", .controls = kControls, .inputs = kInputs};
-    const ui::DesignRequest request = ui::defaultRequest(spec, 2);
+    const ui::DesignSpec window{.command = "test", .controls = kControls, .inputs = kInputs};
+    const ui::DesignRequest request = ui::defaultRequest(window, 2);
     EXPECT_EQ(request.footingCase, 2);
     EXPECT_EQ(request.texts, (ui::FieldTexts{{"Text1", "90"}, {"Text3", "60"}, {"Text4", "5"}}));
-    EXPECT_EQ(ui::captionOf(spec, "Text4"), "Cover");
-    EXPECT_EQ(ui::captionOf(spec, "Text9"), "");
+    EXPECT_EQ(ui::captionOf(window, "Text4"), "Cover");
+    EXPECT_EQ(ui::captionOf(window, "Text9"), "");
 }
 
 TEST(Twips, FifteenTwipsMakeOnePixel)
