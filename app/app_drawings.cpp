@@ -1,6 +1,6 @@
 #include "app/app_drawings.h"
 
-#include "ui/sketch.h"
+#include "widgets/sketch.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -70,8 +70,8 @@ void splash(QPainter &painter)
     painter.fillRect(QRectF(0, 0, 9600, 7200), sky);
 
     ui::Sketch sketch(painter);
-    const ui::Font title{26, true, false, false};
-    const ui::Font subtitle{12, true, true, false};
+    const core::Font title{26, true, false, false};
+    const core::Font subtitle{12, true, true, false};
     sketch.text(QRectF(360, 600, 9000, 900), QStringLiteral("Design Of Foundations"), Qt::white,
                 title, Qt::AlignHCenter | Qt::AlignTop);
     sketch.text(
@@ -87,7 +87,7 @@ void splash(QPainter &painter)
     drawFooting(sketch, {6700, 6000, 1700, 1000, 560, 420, 300, 2000});
     sketch.text(QRectF(360, 6300, 9000, 400),
                 QStringLiteral("Isolated  \u2022  Strip  \u2022  Combined  \u2022  Strap"),
-                QColor(0x20, 0x20, 0x40), ui::fonts::largeBold, Qt::AlignHCenter | Qt::AlignTop);
+                QColor(0x20, 0x20, 0x40), core::fonts::largeBold, Qt::AlignHCenter | Qt::AlignTop);
 }
 
 void mainPicture(QPainter &painter)
@@ -103,9 +103,9 @@ void mainPicture(QPainter &painter)
     // A strip footing under a wall on the right, running into the picture.
     drawFooting(sketch, {3700, 2500, 1500, 1700, 470, 380, 1600, 1400});
     sketch.text(QRectF(450, 2560, 2300, 300), QStringLiteral("Isolated footing"), Qt::darkBlue,
-                ui::fonts::bold, Qt::AlignHCenter | Qt::AlignTop);
+                core::fonts::bold, Qt::AlignHCenter | Qt::AlignTop);
     sketch.text(QRectF(3700, 2560, 2600, 300), QStringLiteral("Strip footing"), Qt::darkBlue,
-                ui::fonts::bold, Qt::AlignHCenter | Qt::AlignTop);
+                core::fonts::bold, Qt::AlignHCenter | Qt::AlignTop);
 }
 
 void isolatedType(QPainter &painter)

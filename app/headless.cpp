@@ -1,6 +1,6 @@
 #include "app/headless.h"
 
-#include "ui/number_text.h"
+#include "core/number_text.h"
 
 #include <algorithm>
 #include <ostream>
@@ -13,7 +13,7 @@ constexpr const char *kUsage =
     "Usage: foundations-calc WINDOW [--case N] [--concrete] [--trace] [Name=text ...]\n"
     "       foundations-calc --help\n";
 
-void printHelp(std::span<const ui::DesignSpec *const> windows, std::ostream &out)
+void printHelp(std::span<const core::DesignWindowInfo *const> windows, std::ostream &out)
 {
     out << kUsage << "\n"
         << "Runs the Design action of a design window on its default input texts, with any\n"
@@ -24,7 +24,7 @@ void printHelp(std::span<const ui::DesignSpec *const> windows, std::ostream &out
            "  --concrete   the strip window's concrete wall (default: brick wall)\n"
            "  --trace      also print the intermediate values of the run\n"
            "Exit status: 0 designed, 1 input refused (the reason on stderr), 2 usage error.\n";
-    for (const ui::DesignSpec *window : windows) {
+    for (const core::DesignWindowInfo *window : windows) {
         out << "\n" << window->command << "  (" << window->title << ")\n";
         if (!window->caseNames.empty()) {
             out << "  cases:";
@@ -32,23 +32,24 @@ void printHelp(std::span<const ui::DesignSpec *const> windows, std::ostream &out
                 out << (i ? ", " : " ") << i << " \"" << window->caseNames[i] << "\"";
             out << "\n";
         }
-        if (window->hasWallType)
-            out << "  wall: brick, or concrete with --concrete\n";
+        if (!window->wallOption.empty())
+            out << "  wall: brick, or concrete with --concrete (" << window->wallOption << "="
+                << core::kCleared << ")\n";
         if (window->inputs.empty())
             out << "  (no inputs)\n";
-        for (const ui::InputSpec &input : window->inputs) {
+        for (const core::InputField &input : window->inputs) {
             std::string name(input.control);
             name.resize(std::max<size_t>(name.size(), 8), ' ');
             out << "  " << name << "  " << input.caption << "  [default \""
-                << ui::defaultText(*window, input.control) << "\"]\n";
+                << core::defaultText(*window, input.control) << "\"]\n";
         }
     }
 }
 
-const ui::DesignSpec *findWindow(std::span<const ui::DesignSpec *const> windows,
-                                 const std::string &name)
+const core::DesignWindowInfo *findWindow(std::span<const core::DesignWindowInfo *const> windows,
+                                         const std::string &name)
 {
-    for (const ui::DesignSpec *window : windows) {
+    for (const core::DesignWindowInfo *window : windows) {
         if (window->command == name)
             return window;
     }
@@ -63,7 +64,7 @@ int usageError(std::ostream &err, const std::string &message)
 
 } // namespace
 
-int run(std::span<const std::string> args, std::span<const ui::DesignSpec *const> windows,
+int run(std::span<const std::string> args, std::span<const core::DesignWindowInfo *const> windows,
         std::ostream &out, std::ostream &err)
 {
     if (args.empty())
@@ -72,14 +73,12 @@ int run(std::span<const std::string> args, std::span<const ui::DesignSpec *const
         printHelp(windows, out);
         return kDesigned;
     }
-    const ui::DesignSpec *window = findWindow(windows, args.front());
+    const core::DesignWindowInfo *window = findWindow(windows, args.front());
     if (!window)
         return usageError(err, "unknown window \"" + args.front() +
                                    "\"; the windows are isolated, strip, combined and strap.");
-    if (!window->design)
-        return usageError(err, "the " + args.front() + " window cannot design yet.");
 
-    ui::DesignRequest request = ui::defaultRequest(*window);
+    core::DesignRequest request = core::defaultRequest(*window);
     bool trace = false;
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string &arg = args[i];
@@ -90,16 +89,16 @@ int run(std::span<const std::string> args, std::span<const ui::DesignSpec *const
         if (arg == "--trace") {
             trace = true;
         } else if (arg == "--concrete") {
-            if (!window->hasWallType)
+            if (window->wallOption.empty())
                 return usageError(err, "--concrete applies to the strip window only.");
-            request.concreteWall = true;
+            request.texts[std::string(window->wallOption)] = core::kCleared;
         } else if (arg == "--case") {
             if (window->caseNames.empty())
                 return usageError(err, "the " + args.front() + " window has no cases.");
             if (i + 1 == args.size())
                 return usageError(err, "--case needs a number from 0 to " +
                                            std::to_string(window->caseNames.size() - 1) + ".");
-            const ui::ParsedNumber number = ui::parseNumber(args[++i]);
+            const core::ParsedNumber number = core::parseNumber(args[++i]);
             const auto cases = static_cast<double>(window->caseNames.size());
             if (!number.ok() || number.value != static_cast<int>(number.value) ||
                 number.value < 0 || number.value >= cases)
@@ -118,16 +117,16 @@ int run(std::span<const std::string> args, std::span<const ui::DesignSpec *const
         }
     }
 
-    const ui::DesignResult result = window->design(request);
+    const core::DesignResult result = window->design(request);
     if (!result.accepted()) {
         err << result.refusal->message << "\n";
         return kRefused;
     }
-    for (const ui::Event &event : result.run.events())
-        out << ui::describe(event) << "\n";
+    for (const core::Event &event : result.run.events())
+        out << core::describe(event) << "\n";
     if (trace) {
-        for (const ui::TraceEntry &entry : result.run.trace())
-            out << ui::describe(entry) << "\n";
+        for (const core::TraceEntry &entry : result.run.trace())
+            out << core::describe(entry) << "\n";
     }
     return kDesigned;
 }

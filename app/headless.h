@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/design.h"
+#include "core/design.h"
 
 #include <iosfwd>
 #include <span>
@@ -18,7 +18,7 @@ inline constexpr int kUsageError = 2;
 // Runs the window's design on its default texts with the overrides and prints the run, one
 // event a line. Refused input: the message on `err`, nothing on `out`, kRefused. Usage
 // errors: a message on `err`, kUsageError.
-int run(std::span<const std::string> args, std::span<const ui::DesignSpec *const> windows,
+int run(std::span<const std::string> args, std::span<const core::DesignWindowInfo *const> windows,
         std::ostream &out, std::ostream &err);
 
 } // namespace headless

@@ -1,7 +1,7 @@
 #include "app/info_drawings.h"
 
-#include "ui/painting.h"
-#include "ui/sketch.h"
+#include "widgets/painting.h"
+#include "widgets/sketch.h"
 
 #include <QFont>
 #include <QLinearGradient>
@@ -348,7 +348,7 @@ void dimension(ui::Sketch &sketch, QPointF from, QPointF to, const QString &text
         sketch.line(end + QPointF(-45, 45), end + QPointF(45, -45), colour, 1.5);
     const QPointF middle = (from + to) / 2;
     sketch.text(QRectF(middle.x() - 600, middle.y() - 260, 1200, 240), text, colour,
-                ui::fonts::bold, Qt::AlignHCenter | Qt::AlignBottom);
+                core::fonts::bold, Qt::AlignHCenter | Qt::AlignBottom);
 }
 
 } // namespace
@@ -442,7 +442,8 @@ void foundationBlueprint(QPainter &painter)
     sketch.soil(QRectF(150, ground, 4750, 120), soft);
     for (double x : columns) {
         sketch.line(QPointF(x, ground), QPointF(x, 3330), ink, 2.0);
-        sketch.box(QRectF(x - 380, 3330, 760, 260), ink, QColor(), ui::Fill::UpwardDiagonal, soft);
+        sketch.box(QRectF(x - 380, 3330, 760, 260), ink, QColor(), core::Fill::UpwardDiagonal,
+                   soft);
         sketch.box(QRectF(x - 480, 3590, 960, 90), ink);
     }
     dimension(sketch, QPointF(columns[0], 780), QPointF(columns[1], 780), QStringLiteral("L1"),
@@ -457,10 +458,10 @@ void foundationBlueprint(QPainter &painter)
     sketch.box(title, ink);
     sketch.line(QPointF(title.left(), title.top() + 300), QPointF(title.right(), title.top() + 300),
                 ink);
-    sketch.text(title.adjusted(0, 30, 0, 0), QStringLiteral("Foundations"), ink, ui::fonts::bold,
+    sketch.text(title.adjusted(0, 30, 0, 0), QStringLiteral("Foundations"), ink, core::fonts::bold,
                 Qt::AlignHCenter | Qt::AlignTop);
     sketch.text(title.adjusted(0, 340, 0, 0), QStringLiteral("Sheet 1\nU.L.S"), soft,
-                ui::fonts::regular, Qt::AlignHCenter | Qt::AlignTop);
+                core::fonts::regular, Qt::AlignHCenter | Qt::AlignTop);
 }
 
 } // namespace app::drawings

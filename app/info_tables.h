@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/control_table.h"
+#include "core/control_table.h"
 
 #include <array>
 #include <string_view>
@@ -8,7 +8,7 @@
 // The control tables of the information windows and the texts printed onto two of them.
 namespace app::tables {
 
-using namespace ui;
+using namespace core;
 
 inline constexpr Font kInfoButton{9.75, true};
 inline constexpr Font kCardFont{13.5, true};

@@ -3,9 +3,9 @@
 #include "app/info_drawings.h"
 #include "app/info_tables.h"
 #include "app/printed_text.h"
-#include "app/shell.h"
-#include "ui/controls.h"
-#include "ui/painting.h"
+#include "shell/registry.h"
+#include "widgets/controls.h"
+#include "widgets/painting.h"
 
 #include <QPushButton>
 
@@ -86,14 +86,14 @@ void showAbout()
 
 // --- the windows ----------------------------------------------------------------------------
 
-InfoWindow::InfoWindow(WindowKind kind, std::span<const ui::Control> table, const char *okButton)
+InfoWindow::InfoWindow(WindowKind kind, std::span<const core::Control> table, const char *okButton)
     : ShellWindow(kind, table)
 {
     connect(find<QPushButton>(okButton), &QPushButton::clicked, this,
             [kind] { shell::closeWindow(kind); });
 }
 
-PrintedWindow::PrintedWindow(WindowKind kind, std::span<const ui::Control> table,
+PrintedWindow::PrintedWindow(WindowKind kind, std::span<const core::Control> table,
                              const char *okButton)
     : InfoWindow(kind, table, okButton), m_surface(new PrintSurface(form()))
 {}
@@ -117,30 +117,9 @@ PicturesWindow::PicturesWindow() : InfoWindow(WindowKind::Pictures, tables::kPic
 DesignerWindow::DesignerWindow()
     : InfoWindow(WindowKind::TheDesigner, tables::kTheDesigner, "Command1")
 {
-    ui::setColours(&form(), ui::toQColor(ui::colours::lightPink.rgb), Qt::black);
+    ui::setColours(&form(), ui::toQColor(core::colours::lightPink.rgb), Qt::black);
     find<ui::PictureBox>("Picture1")->setDrawing(drawings::designerPortrait);
     find<ui::PictureBox>("Image1")->setDrawing(drawings::foundationBlueprint);
-}
-
-// --- snapshots ------------------------------------------------------------------------------
-
-shell::Snapshots infoSnapshots()
-{
-    auto stage = [](void (*menuEntry)(), WindowKind kind, int times = 1) {
-        return [menuEntry, kind, times] {
-            shell::showWindow(WindowKind::Form1);
-            for (int i = 0; i < times; ++i)
-                menuEntry();
-            return static_cast<QWidget *>(shell::instance(kind));
-        };
-    };
-    return {
-        {QStringLiteral("equation"), stage(&showEquations, WindowKind::Equation)},
-        {QStringLiteral("equation-two-copies"), stage(&showEquations, WindowKind::Equation, 2)},
-        {QStringLiteral("help"), stage(&showAbout, WindowKind::Help)},
-        {QStringLiteral("pictures"), stage(&showPictures, WindowKind::Pictures)},
-        {QStringLiteral("thedesigner"), stage(&showDesigner, WindowKind::TheDesigner)},
-    };
 }
 
 } // namespace app

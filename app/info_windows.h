@@ -1,7 +1,6 @@
 #pragma once
 
-#include "app/shell_window.h"
-#include "app/snapshot.h"
+#include "shell/shell_window.h"
 
 namespace app {
 
@@ -22,7 +21,7 @@ class InfoWindow : public shell::ShellWindow
 {
     Q_OBJECT
 public:
-    InfoWindow(shell::WindowKind kind, std::span<const ui::Control> table, const char *okButton);
+    InfoWindow(shell::WindowKind kind, std::span<const core::Control> table, const char *okButton);
 };
 
 // An information window whose text is printed onto it.
@@ -30,7 +29,8 @@ class PrintedWindow : public InfoWindow
 {
     Q_OBJECT
 public:
-    PrintedWindow(shell::WindowKind kind, std::span<const ui::Control> table, const char *okButton);
+    PrintedWindow(shell::WindowKind kind, std::span<const core::Control> table,
+                  const char *okButton);
 
     PrintSurface &printSurface() { return *m_surface; }
 
@@ -69,8 +69,5 @@ class DesignerWindow : public InfoWindow
 public:
     DesignerWindow();
 };
-
-// Pictures of the information windows, as the menu opens them.
-shell::Snapshots infoSnapshots();
 
 } // namespace app

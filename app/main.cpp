@@ -1,5 +1,5 @@
-#include "app/shell.h"
 #include "app/window_factories.h"
+#include "shell/registry.h"
 
 #include <QApplication>
 #include <QStyleFactory>

@@ -2,9 +2,9 @@
 
 #include "app/app_drawings.h"
 #include "app/info_windows.h"
-#include "app/shell.h"
 #include "app/shell_tables.h"
-#include "ui/controls.h"
+#include "shell/registry.h"
+#include "widgets/controls.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -18,8 +18,6 @@ namespace {
 int g_creditOffset = 0;
 
 // Form2 is opened at 7300 x 9400 twips from the main window.
-constexpr int kTypeChooserWidth = 7300;
-constexpr int kTypeChooserHeight = 9400;
 
 // The credit line returns to the right-hand side when it reaches this Left.
 constexpr int kCreditTurn = -4500;
@@ -49,7 +47,7 @@ QString MainWindow::arabicCredit()
 }
 
 MainWindow::MainWindow()
-    : ShellWindow(shell::WindowKind::Form1, tables::kForm1), m_timer(new QTimer(this))
+    : ShellWindow(shell::WindowKind::MainWindow, tables::kForm1), m_timer(new QTimer(this))
 {
     find<ui::PictureBox>("Picture1")->setDrawing(drawings::mainPicture);
     find<ui::CaptionLabel>("Label2")->setCaption(latinCredit());
@@ -78,7 +76,7 @@ void MainWindow::buildMenu()
     addEntry(file, QStringLiteral("o"), tr("&Open"), QKeySequence(tr("Ctrl+O")),
              &MainWindow::chooseFoundationType);
     addEntry(file, QStringLiteral("p"), tr("&Print"), QKeySequence(tr("Ctrl+P")),
-             [] { shell::printWindow(shell::WindowKind::Form1); });
+             [] { shell::printWindow(shell::WindowKind::MainWindow); });
     addEntry(file, QStringLiteral("e"), tr("&Exit"), QKeySequence(tr("Ctrl+E")),
              [] { shell::endProgram(); });
 
@@ -100,8 +98,7 @@ QAction *MainWindow::menuAction(const QString &name) const
 
 void MainWindow::chooseFoundationType()
 {
-    shell::openThenClose(shell::WindowKind::Form1, shell::WindowKind::Form2, kTypeChooserWidth,
-                         kTypeChooserHeight);
+    shell::openThenClose(shell::WindowKind::MainWindow, shell::WindowKind::TypeChooser);
 }
 
 void MainWindow::creditTick()
@@ -112,7 +109,7 @@ void MainWindow::creditTick()
         g_creditOffset = kCreditRestart;
         credit->setCaption(credit->text() == latinCredit() ? arabicCredit() : latinCredit());
     }
-    credit->move(ui::px(g_creditOffset), credit->y());
+    credit->move(core::px(g_creditOffset), credit->y());
 }
 
 // --- the foundation-type chooser ------------------------------------------------------------
@@ -123,34 +120,28 @@ struct TypeChoice {
     const char *picture;
     const char *caption;
     shell::WindowKind target;
-    int width;
-    int height;
 };
 
 constexpr std::array<TypeChoice, 4> kTypeChoices{{
-    {"Picture1(1)", "Label1", shell::WindowKind::Form3, 6800, 6500},
-    {"Picture1(0)", "Label2", shell::WindowKind::ChooseStrip, 6800, 6500},
-    {"Picture1(2)", "Label3", shell::WindowKind::Combined, 9350, 5800},
-    {"Picture1(3)", "Label4", shell::WindowKind::Strap, 9350, 5800},
+    {"Picture1(1)", "Label1", shell::WindowKind::IsolatedCases},
+    {"Picture1(0)", "Label2", shell::WindowKind::StripCases},
+    {"Picture1(2)", "Label3", shell::WindowKind::Combined},
+    {"Picture1(3)", "Label4", shell::WindowKind::Strap},
 }};
 
 } // namespace
 
-TypeChooser::TypeChooser() : ShellWindow(shell::WindowKind::Form2, tables::kForm2)
+TypeChooser::TypeChooser() : ShellWindow(shell::WindowKind::TypeChooser, tables::kForm2)
 {
     find<ui::PictureBox>("Picture1(1)")->setDrawing(drawings::isolatedType);
     find<ui::PictureBox>("Picture1(0)")->setDrawing(drawings::stripType);
     find<ui::PictureBox>("Picture1(2)")->setDrawing(drawings::combinedType);
     find<ui::PictureBox>("Picture1(3)")->setDrawing(drawings::strapType);
     for (const TypeChoice &choice : kTypeChoices) {
-        connect(find<ui::CaptionLabel>(choice.caption), &ui::CaptionLabel::clicked, this, [choice] {
-            shell::openThenClose(shell::WindowKind::Form2, choice.target, choice.width,
-                                 choice.height);
-        });
-        connect(find<ui::PictureBox>(choice.picture), &ui::PictureBox::clicked, this, [choice] {
-            shell::closeThenOpen(shell::WindowKind::Form2, choice.target, choice.width,
-                                 choice.height);
-        });
+        connect(find<ui::CaptionLabel>(choice.caption), &ui::CaptionLabel::clicked, this,
+                [choice] { shell::openThenClose(shell::WindowKind::TypeChooser, choice.target); });
+        connect(find<ui::PictureBox>(choice.picture), &ui::PictureBox::clicked, this,
+                [choice] { shell::closeThenOpen(shell::WindowKind::TypeChooser, choice.target); });
     }
 }
 

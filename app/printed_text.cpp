@@ -1,7 +1,7 @@
 #include "app/printed_text.h"
 
-#include "ui/form.h"
-#include "ui/painting.h"
+#include "widgets/form.h"
+#include "widgets/painting.h"
 
 #include <QFontMetricsF>
 #include <QPaintEvent>
@@ -19,7 +19,7 @@ constexpr double kMinimumSpacing = 1.25;
 } // namespace
 
 PrintSurface::PrintSurface(ui::Form &form)
-    : QWidget(&form), m_font(ui::fonts::regular),
+    : QWidget(&form), m_font(core::fonts::regular),
       m_colour(form.palette().color(QPalette::WindowText))
 {
     setObjectName(QStringLiteral("printedText"));
@@ -53,7 +53,7 @@ QColor PrintSurface::buttonTextColour() const
     return palette().color(QPalette::ButtonText);
 }
 
-double PrintSurface::lineHeight(const ui::Font &font)
+double PrintSurface::lineHeight(const core::Font &font)
 {
     const QFontMetricsF metrics(ui::toQFont(font));
     return std::max(metrics.lineSpacing(), kMinimumSpacing * font.points * kPixelsPerPoint);

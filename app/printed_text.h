@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/control_table.h"
+#include "core/control_table.h"
 
 #include <QColor>
 #include <QString>
@@ -17,7 +17,7 @@ namespace app {
 // printed, and the band of the client area it occupies (pixels).
 struct PrintedLine {
     QString text; // empty for a line that only moved the print position
-    ui::Font font;
+    core::Font font;
     QColor colour;
     double top = 0;
     double height = 0;
@@ -47,7 +47,7 @@ public:
     // The system colour of text on buttons.
     QColor buttonTextColour() const;
 
-    const ui::Font &currentFont() const { return m_font; }
+    const core::Font &currentFont() const { return m_font; }
     QColor colour() const { return m_colour; }
 
     // Prints one line at the print position and moves the position to the next line; an empty
@@ -64,13 +64,13 @@ public:
     // The height of a line in a font: the font's own line spacing, but never less than
     // one and a quarter of its size, so that stacked lines keep the designed rhythm whatever
     // face stands in for the designed one.
-    static double lineHeight(const ui::Font &font);
+    static double lineHeight(const core::Font &font);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    ui::Font m_font;
+    core::Font m_font;
     QColor m_colour;
     double m_y = 0;
     std::vector<PrintedLine> m_lines;

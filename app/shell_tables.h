@@ -1,13 +1,13 @@
 #pragma once
 
-#include "ui/control_table.h"
+#include "core/control_table.h"
 
 #include <array>
 
 // The control tables of the splash window, the main window and the foundation-type chooser.
 namespace app::tables {
 
-using namespace ui;
+using namespace core;
 
 inline constexpr std::array kStart{
     Control{.name = "Image2", .kind = Kind::Image, .left = -360, .width = 9600, .height = 7200},

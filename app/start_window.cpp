@@ -1,9 +1,9 @@
 #include "app/start_window.h"
 
 #include "app/app_drawings.h"
-#include "app/shell.h"
 #include "app/shell_tables.h"
-#include "ui/controls.h"
+#include "shell/registry.h"
+#include "widgets/controls.h"
 
 #include <QTimer>
 
@@ -24,7 +24,7 @@ void StartWindow::splashTick()
     m_timer->stop();
     shell::WindowChange change;
     shell::closeWindow(shell::WindowKind::Start);
-    shell::showWindow(shell::WindowKind::Form1);
+    shell::showWindow(shell::WindowKind::MainWindow);
 }
 
 } // namespace app

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shell_window.h"
+#include "shell/shell_window.h"
 
 class QTimer;
 

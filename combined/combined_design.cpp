@@ -1,7 +1,7 @@
 #include "combined/combined_design.h"
 
-#include "combined/combined_table.h"
-#include "ui/number_format.h"
+#include "combined/combined_tables.h"
+#include "core/number_format.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,26 +9,6 @@
 namespace combined {
 
 namespace {
-
-constexpr std::array kInputs{
-    ui::InputSpec{"Text1", "P1 (ton)"},
-    ui::InputSpec{"Text2", "P2 (ton)"},
-    ui::InputSpec{"Text6", "C1 b (cm)"},
-    ui::InputSpec{"Text7", "C1 t (cm)"},
-    ui::InputSpec{"Text8", "C2 b (cm)"},
-    ui::InputSpec{"Text9", "C2 t (cm)"},
-    ui::InputSpec{"Text10", "fcu (kg\\cm2)"},
-    ui::InputSpec{"Text11", "fy (kg\\cm2)"},
-    ui::InputSpec{"Text12", "B \\ C (kg\\cm2)"},
-    ui::InputSpec{"Text5", "Cover (cm)"},
-    ui::InputSpec{"Text13", "Column Spacing (L)"},
-    ui::InputSpec{"Text3", "Assume PC Depth (cm)"},
-    ui::InputSpec{"Text4", "Assume RC Depth (cm)"},
-    ui::InputSpec{"Combo1", "Top Rienf. Diam. (mm)"},
-    ui::InputSpec{"Combo2", "Bott. Rienf. Diam. (mm)"},
-    ui::InputSpec{"Combo3", "Beam -1- Diam. (mm)"},
-    ui::InputSpec{"Combo4", "Beam -2- Diam. (mm)"},
-};
 
 // Where a run writes what depends on its layout.
 struct LayoutLabels {
@@ -99,7 +79,7 @@ Punching punching(double tc, double bc, double ptc, bool flush, double d, double
     return p;
 }
 
-void notePunching(ui::Run &run, const Punching &p, std::string_view column)
+void notePunching(core::Run &run, const Punching &p, std::string_view column)
 {
     const std::string at = "(" + std::string(column) + ")";
     run.note("section" + at, p.section);
@@ -115,9 +95,9 @@ void notePunching(ui::Run &run, const Punching &p, std::string_view column)
 
 } // namespace
 
-ui::DesignResult design(const ui::DesignRequest &request)
+core::DesignResult design(const core::DesignRequest &request)
 {
-    ui::FieldReader reader(request.texts, kInputs);
+    core::FieldReader reader(request.texts, tables::kInputs);
     const double P1 = reader.positive("Text1");
     const double P2 = reader.positive("Text2");
     const double bc1 = reader.positive("Text6");
@@ -130,11 +110,11 @@ ui::DesignResult design(const ui::DesignRequest &request)
     const double cover = reader.positive("Text5");
     // Column centres closer than half the two sides would put one column inside the other.
     const double S = reader.greaterThan("Text13", (tc1 + tc2) / 200,
-                                        ui::formatNumber((tc1 + tc2) / 200) +
+                                        core::formatNumber((tc1 + tc2) / 200) +
                                             " m, half the two column sides together");
     const double t1 = reader.positive("Text3");
     const double ta =
-        reader.greaterThan("Text4", cover, "the cover, " + ui::formatNumber(cover) + " cm");
+        reader.greaterThan("Text4", cover, "the cover, " + core::formatNumber(cover) + " cm");
     const double Dtop = reader.positive("Combo1");
     const double Dbot = reader.positive("Combo2");
     const double Db1 = reader.positive("Combo3");
@@ -146,7 +126,7 @@ ui::DesignResult design(const ui::DesignRequest &request)
     const std::string &beam1Text = request.texts.at("Combo3");
     const std::string &beam2Text = request.texts.at("Combo4");
 
-    ui::Run run;
+    core::Run run;
 
     // 1. Loads, with the footing's own weight, and the shear strength.
     const double pt1 = 1.1 * P1;
@@ -185,7 +165,7 @@ ui::DesignResult design(const ui::DesignRequest &request)
     run.note("B1", B1, "cm");
     if (!(B1 > 60)) {
         reader.refuse("Text12",
-                      "The PC footing comes out only " + ui::formatNumber(B1 / 100) +
+                      "The PC footing comes out only " + core::formatNumber(B1 / 100) +
                           " m wide, and the RC footing must be 60 cm narrower than it. Lower " +
                           reader.quoted("Text12") + " or raise the column loads.");
         return reader.refused();
@@ -240,19 +220,19 @@ ui::DesignResult design(const ui::DesignRequest &request)
         const std::string_view load = c1Flush ? "Text1" : "Text2";
         const std::string_view side = c1Flush ? "Text7" : "Text9";
         reader.refuse(load, "The largest moment between the columns comes out negative (" +
-                                ui::formatNumber(ui::roundHalfEven(Mmax, 2)) +
+                                core::formatNumber(core::roundHalfEven(Mmax, 2)) +
                                 " t.m): the soil pressure under the column flush with the end "
                                 "outweighs its load. Raise " +
                                 reader.quoted(load) + " or lower " + reader.quoted(side) + ".");
         return reader.refused();
     }
-    run.setNumber(at.Q1, ui::roundHalfEven(Q1, 2));
-    run.setNumber(at.Q2, ui::roundHalfEven(Q2, 2));
-    run.setNumber(at.Qo, ui::roundHalfEven(Qo, 2));
-    run.setNumber(at.M1, ui::roundHalfEven(M1, 2));
-    run.setNumber(at.Mmax, ui::roundHalfEven(Mmax, 2));
-    run.setNumber(at.M2, ui::roundHalfEven(M2, 2));
-    run.setNumber(at.Mo, ui::roundHalfEven(Mo, 2));
+    run.setNumber(at.Q1, core::roundHalfEven(Q1, 2));
+    run.setNumber(at.Q2, core::roundHalfEven(Q2, 2));
+    run.setNumber(at.Qo, core::roundHalfEven(Qo, 2));
+    run.setNumber(at.M1, core::roundHalfEven(M1, 2));
+    run.setNumber(at.Mmax, core::roundHalfEven(Mmax, 2));
+    run.setNumber(at.M2, core::roundHalfEven(M2, 2));
+    run.setNumber(at.Mo, core::roundHalfEven(Mo, 2));
 
     // 6. Depth: the assumed thickness stands when it is deep enough.
     const double dreq = 3 * std::sqrt(Mmax * 100000 / (fcu * B));
@@ -276,7 +256,7 @@ ui::DesignResult design(const ui::DesignRequest &request)
     run.note("Qmax", Qmax, "t");
     run.note("Qd", Qd, "t");
     run.note("qsh", qsh, "kg/cm2");
-    run.setText("Label36", qsh <= qcu ? ui::check::kSafeShear : ui::check::kUnsafeShear);
+    run.setText("Label36", qsh <= qcu ? core::check::kSafeShear : core::check::kUnsafeShear);
 
     // 8. Punching at C1, then at C2. The one field reports a failure at either column.
     const Punching atC1 = punching(tc1, bc1, pt1, c1Flush, d, Lo, qc, fcu);
@@ -284,7 +264,7 @@ ui::DesignResult design(const ui::DesignRequest &request)
     notePunching(run, atC1, "C1");
     notePunching(run, atC2, "C2");
     run.setText("Label37",
-                atC1.safe() && atC2.safe() ? ui::check::kSafePunch : ui::check::kUnsafePunch);
+                atC1.safe() && atC2.safe() ? core::check::kSafePunch : core::check::kUnsafePunch);
 
     // 9. Minimum mesh of 12 mm bars per metre, top and bottom.
     const double Asm = std::max(6.78, 0.2 * d);
@@ -307,7 +287,7 @@ ui::DesignResult design(const ui::DesignRequest &request)
     run.note("Asmin", Asmin, "cm2");
     run.note("Astop", Astop, "cm2");
     run.note("ntop", ntop);
-    run.setNumber("Label29", ui::roundHalfEven(Astop, 2));
+    run.setNumber("Label29", core::roundHalfEven(Astop, 2));
     run.setNumber("Label30", ntop);
     run.setNumber("Label97", ntop);
     run.setNumber("Label107", ntop);
@@ -321,7 +301,7 @@ ui::DesignResult design(const ui::DesignRequest &request)
     run.note("As(bottom)", AsBot, "cm2");
     run.note("Asbot", Asbot, "cm2");
     run.note("nbot", nbot);
-    run.setNumber("Label34", ui::roundHalfEven(Asbot, 2));
+    run.setNumber("Label34", core::roundHalfEven(Asbot, 2));
     run.setNumber("Label35", nbot);
     run.setNumber("Label101", nbot);
     run.setNumber("Label109", nbot);
@@ -342,7 +322,7 @@ ui::DesignResult design(const ui::DesignRequest &request)
     run.note("nb1", nb1);
     run.setNumber("Label50", wb1 / 100);
     run.setNumber(at.beam1Width, wb1 / 100);
-    run.setNumber("Label40", ui::roundHalfEven(Asbeam1, 2));
+    run.setNumber("Label40", core::roundHalfEven(Asbeam1, 2));
     run.setNumber("Label43", nb1);
     run.setNumber(at.beam1Count, nb1);
     run.setText(at.beam1Diameter, beam1Text);
@@ -358,7 +338,7 @@ ui::DesignResult design(const ui::DesignRequest &request)
     run.note("nb2", nb2);
     run.setNumber("Label52", wb2 / 100);
     run.setNumber(at.beam2Width, wb2 / 100);
-    run.setNumber("Label46", ui::roundHalfEven(Asbeam2, 2));
+    run.setNumber("Label46", core::roundHalfEven(Asbeam2, 2));
     run.setNumber("Label48", nb2);
     run.setNumber(at.beam2Count, nb2);
     run.setText(at.beam2Diameter, beam2Text);
@@ -366,25 +346,25 @@ ui::DesignResult design(const ui::DesignRequest &request)
     // 13. Flexural bond on the top bars.
     const double so = (Dtop / 10) * pi * ntop;
     const double qb = 1000 * Qmax / (0.87 * d * so);
-    const double qbAllowed = ui::check::bondLimit(fy);
+    const double qbAllowed = core::check::bondLimit(fy);
     run.note("so", so, "cm");
     run.note("qb", qb, "kg/cm2");
     run.note("qb allowed", qbAllowed, "kg/cm2");
-    run.setText("Label38", qb <= qbAllowed ? ui::check::kSafeBond : ui::check::kUnsafeBond);
+    run.setText("Label38", qb <= qbAllowed ? core::check::kSafeBond : core::check::kUnsafeBond);
 
     // 14. Check colours; the blink timer takes over the unsafe ones.
     for (std::string_view check : {"Label36", "Label37", "Label38"})
         run.setColours(check, 0x00FFFF, 0xFF0000);
-    return ui::finish(std::move(run), "the loads, the column sizes and the material properties");
+    return core::finish(std::move(run), "the loads, the column sizes and the material properties");
 }
 
-const ui::DesignSpec &designSpec()
+const core::DesignWindowInfo &windowInfo()
 {
-    static const ui::DesignSpec window{.command = "combined",
-                                       .title = "Design Of Combined Footing",
-                                       .controls = table::kControls,
-                                       .inputs = kInputs,
-                                       .design = design};
+    static const core::DesignWindowInfo window{.command = "combined",
+                                               .title = "Design Of Combined Footing",
+                                               .controls = tables::kControls,
+                                               .inputs = tables::kInputs,
+                                               .design = design};
     return window;
 }
 

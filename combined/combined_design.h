@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/check_messages.h"
-#include "ui/design.h"
+#include "core/check_messages.h"
+#include "core/design.h"
 
 #include <array>
 #include <string_view>
@@ -11,12 +11,12 @@ namespace combined {
 
 // The design window as the headless command and the tests see it: control table, inputs
 // and the design function.
-const ui::DesignSpec &designSpec();
+const core::DesignWindowInfo &windowInfo();
 
 // One design run of the footing under two columns: reads the inputs and lists, places the
 // footing under the resultant with one end flush with a column, and writes every result,
 // the drawings of its layout and the check messages.
-ui::DesignResult design(const ui::DesignRequest &request);
+core::DesignResult design(const core::DesignRequest &request);
 
 // The drawings of a layout: straining actions and reinforcement section.
 struct LayoutPictures {
@@ -37,9 +37,9 @@ inline constexpr int kDetailsTab = 3;
 
 // The check fields in the order the blink timer visits them, each with the text it flashes at.
 inline constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kBlinkingChecks{{
-    {"Label38", ui::check::kUnsafeBond},
-    {"Label36", ui::check::kUnsafeShear},
-    {"Label37", ui::check::kUnsafePunch},
+    {"Label38", core::check::kUnsafeBond},
+    {"Label36", core::check::kUnsafeShear},
+    {"Label37", core::check::kUnsafePunch},
 }};
 
 } // namespace combined

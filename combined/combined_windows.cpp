@@ -1,55 +1,60 @@
 #include "combined/combined_windows.h"
 
-#include "app/shell.h"
 #include "combined/combined_design.h"
-#include "combined/combined_window.h"
-#include "ui/controls.h"
+#include "combined/combined_sketches.h"
+#include "shell/registry.h"
+#include "widgets/case_changes.h"
+#include "widgets/controls.h"
+
+#include <QTimer>
 
 namespace combined {
+
+namespace {
+
+constexpr int kBlinkIntervalMs = 500;
+
+constexpr std::array<core::BlinkField, 3> blinkFields()
+{
+    std::array<core::BlinkField, 3> fields{};
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        fields[i] = {kBlinkingChecks[i].first, kBlinkingChecks[i].second};
+    return fields;
+}
+
+constexpr std::array<core::BlinkField, 3> kBlinkFields = blinkFields();
+
+} // namespace
+
+CombinedWindow::CombinedWindow()
+    : DesignWindow(shell::WindowKind::Combined, windowInfo()), m_blinkTimer(new QTimer(this))
+{
+    find<ui::PictureBox>(kC1Flush.section)->setDrawing(drawSectionC1Flush);
+    find<ui::PictureBox>(kC2Flush.section)->setDrawing(drawSectionC2Flush);
+    // Until a design picks a layout, both drawings of a tab are there; the C1-flush ones, the
+    // layout of the default inputs, lie on top.
+    control(kC1Flush.diagrams)->raise();
+    control(kC1Flush.section)->raise();
+    tabs().setCurrentIndex(kOutputTab);
+
+    m_blinkTimer->setInterval(kBlinkIntervalMs);
+    connect(m_blinkTimer, &QTimer::timeout, this, &CombinedWindow::blinkUnsafeChecks);
+    m_blinkTimer->start();
+}
+
+ui::TabControl &CombinedWindow::tabs() const
+{
+    return *find<ui::TabControl>(kTabControl);
+}
+
+void CombinedWindow::blinkUnsafeChecks()
+{
+    ui::blinkStep(form(), kBlinkFields);
+}
 
 shell::ShellWindow *createDesignWindow()
 {
     return new CombinedWindow;
-}
-
-namespace {
-
-// The window as the type chooser opens it, designed with the default loads (the C1-flush
-// layout) or with P1 = 150 t and P2 = 110 t (the C2-flush layout), showing one tab.
-shell::Snapshot designed(const QString &name, bool c2Flush, int tab)
-{
-    return {name, [c2Flush, tab]() -> QWidget * {
-                shell::openWindow(shell::WindowKind::Combined, 9350, 5800);
-                auto *window = shell::instanceAs<CombinedWindow>(shell::WindowKind::Combined);
-                if (c2Flush) {
-                    ui::setInputText(window->control("Text1"), QStringLiteral("150"));
-                    ui::setInputText(window->control("Text2"), QStringLiteral("110"));
-                }
-                window->runDesign();
-                window->tabs().setCurrentIndex(tab);
-                return window;
-            }};
-}
-
-} // namespace
-
-shell::Snapshots snapshots()
-{
-    shell::Snapshots all{{QStringLiteral("combined"), []() -> QWidget * {
-                              shell::openWindow(shell::WindowKind::Combined, 9350, 5800);
-                              return shell::instance(shell::WindowKind::Combined);
-                          }}};
-    const char *tabNames[] = {"input", "output", "diagrams", "details"};
-    for (const bool c2Flush : {false, true}) {
-        for (int tab = 0; tab < 4; ++tab) {
-            const QString name =
-                QStringLiteral("combined-%1-%2")
-                    .arg(c2Flush ? QStringLiteral("c2flush") : QStringLiteral("c1flush"))
-                    .arg(QLatin1String(tabNames[tab]));
-            all.push_back(designed(name, c2Flush, tab));
-        }
-    }
-    return all;
 }
 
 } // namespace combined

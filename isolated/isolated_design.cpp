@@ -1,8 +1,8 @@
 #include "isolated/isolated_design.h"
 
+#include "core/check_messages.h"
+#include "core/number_format.h"
 #include "isolated/isolated_tables.h"
-#include "ui/check_messages.h"
-#include "ui/number_format.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,14 +41,14 @@ struct Inputs {
     std::string listS;
 };
 
-std::string textOf(const ui::FieldTexts &texts, std::string_view control)
+std::string textOf(const core::FieldTexts &texts, std::string_view control)
 {
     const auto found = texts.find(control);
     return found == texts.end() ? std::string{} : found->second;
 }
 
 // Reads every input the case uses; a hidden field is not read.
-Inputs readInputs(ui::FieldReader &in, const ui::DesignRequest &request)
+Inputs readInputs(core::FieldReader &in, const core::DesignRequest &request)
 {
     const int footingCase = request.footingCase;
     Inputs v;
@@ -80,34 +80,34 @@ Inputs readInputs(ui::FieldReader &in, const ui::DesignRequest &request)
 std::string_view shearMessage(bool noShear, double qsh, double qcu)
 {
     if (noShear)
-        return ui::check::kNoShear;
-    return qsh <= qcu ? ui::check::kSafeShear : ui::check::kUnsafeShear;
+        return core::check::kNoShear;
+    return qsh <= qcu ? core::check::kSafeShear : core::check::kUnsafeShear;
 }
 
 std::string_view punchMessage(bool noPunch, double qp, double qcup)
 {
     if (noPunch)
-        return ui::check::kNoPunch;
-    return qp <= qcup ? ui::check::kSafePunch : ui::check::kUnsafePunch;
+        return core::check::kNoPunch;
+    return qp <= qcup ? core::check::kSafePunch : core::check::kUnsafePunch;
 }
 
 } // namespace
 
-ui::DesignResult design(const ui::DesignRequest &request)
+core::DesignResult design(const core::DesignRequest &request)
 {
     const int footingCase = request.footingCase;
     if (footingCase < kUniformStress || footingCase > kNonUniform)
         return {};
     const bool linearStress = footingCase == kJustNoTension || footingCase == kNonUniform;
 
-    ui::FieldReader in(request.texts, tables::kInputs);
+    core::FieldReader in(request.texts, tables::kInputs);
     const Inputs v = readInputs(in, request);
     if (in.failed())
         return in.refused();
     const double P = v.P, M = v.M, tc = v.tc, bc = v.bc, t = v.t, cover = v.cover;
     const double fcu = v.fcu, fy = v.fy, qall = v.qall;
 
-    ui::Run run;
+    core::Run run;
 
     // Shear strength of concrete and the loads: pt adds 10 % for the footing's own weight,
     // Pw is the working load.
@@ -126,18 +126,18 @@ ui::DesignResult design(const ui::DesignRequest &request)
         const double Apc = 1000 * Pw / qall;
         run.note("Apc", Apc, "cm2");
         // The positive root of B1 (B1 + tc - bc) = Apc: equal projections beyond the column.
-        B1 = ui::up5((-(tc - bc) + std::sqrt(sq(tc - bc) + 4 * Apc)) / 2);
-        L1 = ui::up5(Apc / B1);
+        B1 = core::up5((-(tc - bc) + std::sqrt(sq(tc - bc) + 4 * Apc)) / 2);
+        L1 = core::up5(Apc / B1);
         break;
     }
     case kJustNoTension: {
         e = 100 * M / pt;
         run.note("e", e, "cm");
         // The resultant stays inside the middle third: L1 at least 6 e.
-        L1 = ui::up5(6 * e);
+        L1 = core::up5(6 * e);
         const double k = 1 + 6 * e / L1;
         run.note("k", k);
-        B1 = ui::up5(1000 * Pw / ((L1 * qall) / k));
+        B1 = core::up5(1000 * Pw / ((L1 * qall) / k));
         break;
     }
     case kUniformWithMoment: {
@@ -146,7 +146,7 @@ ui::DesignResult design(const ui::DesignRequest &request)
         e = 100 * M / pt;
         run.note("e", e, "cm");
         L1 = 100 * v.L1m;
-        B1 = ui::up5(Apc / L1);
+        B1 = core::up5(Apc / L1);
         break;
     }
     case kNonUniform: {
@@ -162,7 +162,7 @@ ui::DesignResult design(const ui::DesignRequest &request)
                                     "width. Make M larger or L1 longer.");
             return in.refused();
         }
-        B1 = ui::up5(1000 * Pw / ((L1 * qall) / k));
+        B1 = core::up5(1000 * Pw / ((L1 * qall) / k));
         break;
     }
     }
@@ -224,7 +224,7 @@ ui::DesignResult design(const ui::DesignRequest &request)
         return in.refused();
     }
     const double dreq = 3 * std::sqrt(depthRatio);
-    const double dr = ui::up5(dreq);
+    const double dr = core::up5(dreq);
     run.note("dreq", dreq, "cm");
     double d = 0;
     if (dr <= t - cover) {
@@ -284,7 +284,7 @@ ui::DesignResult design(const ui::DesignRequest &request)
     const double AsLcalc = ML / (0.8 * fy * d);
     const double AsLmin = 0.2 * B * d / 100;
     const double AsL = AsLcalc > AsLmin ? AsLcalc : AsLmin;
-    run.setNumber("Label31", ui::roundHalfEven(AsL, 2));
+    run.setNumber("Label31", core::roundHalfEven(AsL, 2));
     const double pi = 4 * std::atan(1.0);
     const double aL = (pi / 4) * sq(v.phiL / 10);
     const double nL = std::floor(AsL / aL) + 1;
@@ -294,7 +294,7 @@ ui::DesignResult design(const ui::DesignRequest &request)
     const double AsScalc = MS / (0.8 * fy * d);
     const double AsSmin = 0.2 * L * d / 100;
     const double AsS = AsScalc > AsSmin ? AsScalc : AsSmin;
-    run.setNumber("Label17", ui::roundHalfEven(AsS, 2));
+    run.setNumber("Label17", core::roundHalfEven(AsS, 2));
     const double aS = (pi / 4) * sq(v.phiS / 10);
     const double nS = std::floor(AsS / aS) + 1;
     run.setNumber("Label27", nS);
@@ -326,20 +326,20 @@ ui::DesignResult design(const ui::DesignRequest &request)
     const double qb = Qb / (0.87 * d * perimeter);
     run.note("Qb", Qb, "kg");
     run.note("qb", qb, "kg/cm2");
-    run.setText("Label35",
-                qb <= ui::check::bondLimit(fy) ? ui::check::kSafeBond : ui::check::kUnsafeBond);
+    run.setText("Label35", qb <= core::check::bondLimit(fy) ? core::check::kSafeBond
+                                                            : core::check::kUnsafeBond);
 
-    return ui::finish(std::move(run), "the loads, sizes and strengths");
+    return core::finish(std::move(run), "the loads, sizes and strengths");
 }
 
-const ui::DesignSpec &designSpec()
+const core::DesignWindowInfo &windowInfo()
 {
-    static const ui::DesignSpec window{.command = "isolated",
-                                       .title = "Design Of Isolated Footing",
-                                       .controls = tables::kIsolated,
-                                       .inputs = tables::kInputs,
-                                       .caseNames = tables::kCaseNames,
-                                       .design = design};
+    static const core::DesignWindowInfo window{.command = "isolated",
+                                               .title = "Design Of Isolated Footing",
+                                               .controls = tables::kIsolated,
+                                               .inputs = tables::kInputs,
+                                               .caseNames = tables::kCaseNames,
+                                               .design = design};
     return window;
 }
 

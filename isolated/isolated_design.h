@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/design.h"
+#include "core/design.h"
 
 namespace isolated {
 
@@ -15,10 +15,10 @@ enum FootingCase : int {
 // The Design action of the isolated footing window: sizes the plain and reinforced footings,
 // finds the depth and the steel of both directions, and checks shear, punching and bond.
 // A case outside 0 to 3 gives an empty run.
-ui::DesignResult design(const ui::DesignRequest &request);
+core::DesignResult design(const core::DesignRequest &request);
 
 // The design window as the headless command and the tests see it: control table, inputs
 // and the design function.
-const ui::DesignSpec &designSpec();
+const core::DesignWindowInfo &windowInfo();
 
 } // namespace isolated

@@ -1,6 +1,6 @@
 #include "isolated/isolated_sketches.h"
 
-#include "ui/sketch.h"
+#include "widgets/sketch.h"
 
 #include <QPainter>
 
@@ -61,11 +61,11 @@ void loadingCase(QPainter &painter, int footingCase)
 
     // Load and moment.
     sketch.arrow(QPointF(columnX, 120), QPointF(columnX, 640), kLoad, 2.0);
-    sketch.text(QRectF(columnX + 50, 30, 300, 240), QStringLiteral("P"), kLoad, ui::fonts::bold);
+    sketch.text(QRectF(columnX + 50, 30, 300, 240), QStringLiteral("P"), kLoad, core::fonts::bold);
     if (look.moment) {
         sketch.momentArrow(QPointF(columnX, 530), 220, 160, -140, kLoad);
         sketch.text(QRectF(columnX - 480, 330, 240, 240), QStringLiteral("M"), kLoad,
-                    ui::fonts::bold);
+                    core::fonts::bold);
     }
 
     // Soil pressure under the PC footing.
@@ -101,9 +101,10 @@ void footing(QPainter &painter, bool offCentre)
     const double columnMiddle = rcPlan.center().y();
     sketch.column(QRectF(columnLeft, columnMiddle - 150, 600, 300));
     sketch.text(QRectF(rcPlan.left(), pcPlan.bottom() + 20, rcPlan.width(), 240),
-                QStringLiteral("L"), Qt::black, ui::fonts::bold, Qt::AlignHCenter | Qt::AlignTop);
+                QStringLiteral("L"), Qt::black, core::fonts::bold, Qt::AlignHCenter | Qt::AlignTop);
     sketch.text(QRectF(pcPlan.right() + 60, rcPlan.top(), 300, rcPlan.height()),
-                QStringLiteral("B"), Qt::black, ui::fonts::bold, Qt::AlignLeft | Qt::AlignVCenter);
+                QStringLiteral("B"), Qt::black, core::fonts::bold,
+                Qt::AlignLeft | Qt::AlignVCenter);
 
     // Leaders from the bars to the bar notes: long bars, then short bars.
     if (offCentre) {

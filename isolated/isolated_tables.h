@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ui/case_changes.h"
-#include "ui/check_messages.h"
-#include "ui/control_table.h"
-#include "ui/design.h"
+#include "core/case_table.h"
+#include "core/check_messages.h"
+#include "core/control_table.h"
+#include "core/design.h"
 
 #include <array>
 #include <span>
@@ -13,7 +13,7 @@
 // window, what each loading case changes on the design window, and the blinking check fields.
 namespace isolated::tables {
 
-using namespace ui;
+using namespace core;
 
 // --- the case chooser ------------------------------------------------------------------------
 
@@ -439,21 +439,22 @@ inline constexpr std::array kIsolated{
     line("Line2", {}, 0, 4200, 12000, 4200, colours::red, Pen::Dash),
 };
 
-// Every input and list the design reads, as the user knows it.
+// Every input, list and option the design reads: its control, the caption the user knows it
+// by, the symbol the calculation writes for it, and its unit.
 inline constexpr std::array kInputs{
-    InputSpec{"Text1", "P (ton)"},
-    InputSpec{"Text10", "M (t.m)"},
-    InputSpec{"Text2", "Assume PC Footing Thickness"},
-    InputSpec{"Text3", "Assume RC Footing Thickness"},
-    InputSpec{"Text4", "Cover"},
-    InputSpec{"Text5", "t (cm)"},
-    InputSpec{"Text6", "b (cm)"},
-    InputSpec{"Text7", "fcu (kg\\cm2)"},
-    InputSpec{"Text8", "fy (kg\\cm2)"},
-    InputSpec{"Text9", "qall (kg\\cm2)"},
-    InputSpec{"Text11", "Assume L1 (m)"},
-    InputSpec{"Combo2", "Long Rienforcement: Diam. Of Used Bars(mm)"},
-    InputSpec{"Combo1", "Short Rienforcement: Diam. Of Used Bars(mm)"},
+    InputField{"Text1", "P (ton)", "P", "t"},
+    InputField{"Text10", "M (t.m)", "M", "t.m"},
+    InputField{"Text2", "Assume PC Footing Thickness", "t1", "cm"},
+    InputField{"Text3", "Assume RC Footing Thickness", "t", "cm"},
+    InputField{"Text4", "Cover", "cover", "cm"},
+    InputField{"Text5", "t (cm)", "tc", "cm"},
+    InputField{"Text6", "b (cm)", "bc", "cm"},
+    InputField{"Text7", "fcu (kg\\cm2)", "fcu", "kg/cm2"},
+    InputField{"Text8", "fy (kg\\cm2)", "fy", "kg/cm2"},
+    InputField{"Text9", "qall (kg\\cm2)", "qall", "kg/cm2"},
+    InputField{"Text11", "Assume L1 (m)", "L1", "m"},
+    InputField{"Combo2", "Long Rienforcement: Diam. Of Used Bars(mm)", "φL", "mm"},
+    InputField{"Combo1", "Short Rienforcement: Diam. Of Used Bars(mm)", "φS", "mm"},
 };
 
 inline constexpr std::array<std::string_view, 4> kCaseNames{"Uniform Stress", "Just No Tention",

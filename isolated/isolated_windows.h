@@ -1,7 +1,6 @@
 #pragma once
 
-#include "app/shell_window.h"
-#include "app/snapshot.h"
+#include "shell/shell_window.h"
 
 class QTimer;
 
@@ -32,8 +31,5 @@ void prepareForCase(shell::ShellWindow &design, int footingCase);
 shell::ShellWindow *createCaseChooser();
 // The design window (isolated).
 shell::ShellWindow *createDesignWindow();
-
-// Pictures of this footing's windows for the snapshot tool.
-shell::Snapshots snapshots();
 
 } // namespace isolated

@@ -1,8 +1,8 @@
 #include "strap/strap_design.h"
 
-#include "strap/strap_table.h"
-#include "ui/check_messages.h"
-#include "ui/number_format.h"
+#include "core/check_messages.h"
+#include "core/number_format.h"
+#include "strap/strap_tables.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,9 +12,9 @@ namespace strap {
 
 namespace {
 
-using ui::formatNumber;
-using ui::roundHalfEven;
-using ui::up5;
+using core::formatNumber;
+using core::roundHalfEven;
+using core::up5;
 
 constexpr double kSelfWeight = 1.1;      // on each column load, for the footings' own weight
 constexpr double kEccentricity = 0.75;   // m, from the centre line of C1 to footing 1's centre
@@ -108,13 +108,13 @@ struct Inputs {
 class StrapDesign
 {
 public:
-    StrapDesign(const ui::DesignRequest &request, ui::FieldReader &reader)
+    StrapDesign(const core::DesignRequest &request, core::FieldReader &reader)
         : m_texts(request.texts), m_reader(reader)
     {}
 
     bool read();
     bool run();
-    ui::Run take() { return std::move(m_run); }
+    core::Run take() { return std::move(m_run); }
 
 private:
     const std::string &text(std::string_view control) const
@@ -139,16 +139,16 @@ private:
                        double phiSecondary, Footing &out);
     bool strapBeam(const Footing &f1, const Footing &f2);
 
-    const ui::FieldTexts &m_texts;
-    ui::FieldReader &m_reader;
-    ui::Run m_run;
+    const core::FieldTexts &m_texts;
+    core::FieldReader &m_reader;
+    core::Run m_run;
     Inputs in{};
     double bs = 0, qcu = 0, pt1 = 0, pt2 = 0, R1 = 0, R2 = 0;
 };
 
 bool StrapDesign::read()
 {
-    ui::FieldReader &r = m_reader;
+    core::FieldReader &r = m_reader;
     in.P1 = r.positive("Text1");
     in.P2 = r.positive("Text2");
     in.bc1 = r.positive("Text3");
@@ -300,7 +300,7 @@ void StrapDesign::designFooting(const FootingFields &f, double R, double L, doub
     const double qsh = qc * (c - d / 2) * L / (L * d);
     note("qsh", f.tag, qsh, "kg/cm2");
     if (qsh > qcu)
-        m_run.messageBox(ui::check::kUnsafeShear, f.title);
+        m_run.messageBox(core::check::kUnsafeShear, f.title);
 
     const double Qp = qc * (L * B - (bs + d) * L);
     const double per = 2 * L;
@@ -312,7 +312,7 @@ void StrapDesign::designFooting(const FootingFields &f, double R, double L, doub
     note("qp", f.tag, qp, "kg/cm2");
     note("qcup", f.tag, qcup, "kg/cm2");
     if (qp > qcup)
-        m_run.messageBox(ui::check::kUnsafePunch, f.title);
+        m_run.messageBox(core::check::kUnsafePunch, f.title);
 
     // Secondary steel spread over the width B; main steel, for M, spread over the length L.
     const double AsSecondary = std::max(kLeastSecondary * B / 100, kLeastRatio * d * B / 100);
@@ -336,8 +336,8 @@ void StrapDesign::designFooting(const FootingFields &f, double R, double L, doub
     const double sumO = nm * pi * (phiMain / 10);
     const double qb = Qb / (kBondLeverArm * d * sumO);
     note("qb", f.tag, qb, "kg/cm2");
-    if (qb > ui::check::bondLimit(in.fy))
-        m_run.messageBox(ui::check::kUnsafeBond, f.title);
+    if (qb > core::check::bondLimit(in.fy))
+        m_run.messageBox(core::check::kUnsafeBond, f.title);
 
     out = {qc, L, B};
 }
@@ -444,27 +444,28 @@ bool StrapDesign::strapBeam(const Footing &f1, const Footing &f2)
 
 } // namespace
 
-ui::DesignResult design(const ui::DesignRequest &request)
+core::DesignResult design(const core::DesignRequest &request)
 {
-    ui::FieldReader reader(request.texts, kInputs);
+    core::FieldReader reader(request.texts, tables::kInputs);
     StrapDesign strap(request, reader);
     if (!strap.read())
         return reader.refused();
     const bool finished = strap.run();
-    ui::Run run = strap.take();
+    core::Run run = strap.take();
     // A quantity that overflowed is the first thing to report, before any check it upset.
     if (finished || !run.allFinite())
-        return ui::finish(std::move(run), "the loads, column sizes, spacing and bearing capacity");
+        return core::finish(std::move(run),
+                            "the loads, column sizes, spacing and bearing capacity");
     return reader.refused();
 }
 
-const ui::DesignSpec &designSpec()
+const core::DesignWindowInfo &windowInfo()
 {
-    static const ui::DesignSpec window{.command = "strap",
-                                       .title = "Design Of Strap Footing",
-                                       .controls = kControls,
-                                       .inputs = kInputs,
-                                       .design = design};
+    static const core::DesignWindowInfo window{.command = "strap",
+                                               .title = "Design Of Strap Footing",
+                                               .controls = kControls,
+                                               .inputs = tables::kInputs,
+                                               .design = design};
     return window;
 }
 

@@ -1,10 +1,10 @@
 #include "strap/strap_windows.h"
 
-#include "app/shell.h"
+#include "shell/registry.h"
 #include "strap/strap_design.h"
-#include "strap/strap_drawing.h"
-#include "strap/strap_table.h"
-#include "ui/controls.h"
+#include "strap/strap_sketches.h"
+#include "strap/strap_tables.h"
+#include "widgets/controls.h"
 
 #include <QLabel>
 
@@ -16,8 +16,8 @@ namespace {
 // a caption that would wrap stays on one line, its box widened about its alignment.
 void keepCaptionsOnOneLine(const ui::Form &form)
 {
-    for (const ui::Control &row : form.table()) {
-        if (row.kind != ui::Kind::Label || row.autoSize || row.text.empty())
+    for (const core::Control &row : form.table()) {
+        if (row.kind != core::Kind::Label || row.autoSize || row.text.empty())
             continue;
         auto *label = form.find<QLabel>(row.name);
         const int extra =
@@ -27,13 +27,13 @@ void keepCaptionsOnOneLine(const ui::Form &form)
         label->setWordWrap(false);
         QRect box = label->geometry();
         switch (row.align) {
-        case ui::Align::Left:
+        case core::Align::Left:
             box.adjust(0, 0, extra, 0);
             break;
-        case ui::Align::Centre:
+        case core::Align::Centre:
             box.adjust(-extra / 2, 0, extra - extra / 2, 0);
             break;
-        case ui::Align::Right:
+        case core::Align::Right:
             box.adjust(-extra, 0, 0, 0);
             break;
         }
@@ -43,19 +43,19 @@ void keepCaptionsOnOneLine(const ui::Form &form)
 
 } // namespace
 
-StrapWindow::StrapWindow() : DesignWindow(shell::WindowKind::Strap, designSpec())
+StrapWindow::StrapWindow() : DesignWindow(shell::WindowKind::Strap, windowInfo())
 {
     auto *drawing = find<ui::PictureBox>("Image1");
     drawing->setDrawing(drawReinforcement);
     // The drawing lies beneath its border lines and the labels written on it.
     drawing->lower();
     keepCaptionsOnOneLine(form());
-    showTab(table::kInputTab);
+    showTab(tables::kInputTab);
 }
 
 ui::TabControl *StrapWindow::tabs() const
 {
-    return find<ui::TabControl>(table::kTabControl);
+    return find<ui::TabControl>(tables::kTabControl);
 }
 
 int StrapWindow::currentTab() const
@@ -71,33 +71,6 @@ void StrapWindow::showTab(int index)
 shell::ShellWindow *createDesignWindow()
 {
     return new StrapWindow;
-}
-
-namespace {
-
-// Opens the window as the foundation-type chooser does, designs with the defaults and shows
-// one tab.
-shell::Snapshot afterDesign(const char *name, int tab)
-{
-    return {QString::fromLatin1(name), [tab]() -> QWidget * {
-                shell::openWindow(shell::WindowKind::Strap, 9350, 5800);
-                auto *window = shell::instanceAs<StrapWindow>(shell::WindowKind::Strap);
-                window->runDesign();
-                window->showTab(tab);
-                return window;
-            }};
-}
-
-} // namespace
-
-shell::Snapshots snapshots()
-{
-    return {
-        afterDesign("strap-input-data", table::kInputTab),
-        afterDesign("strap-output-data", table::kOutputTab),
-        afterDesign("strap-sf-bm-diagrams", table::kDiagramTab),
-        afterDesign("strap-rienforcement", table::kDrawingTab),
-    };
 }
 
 } // namespace strap

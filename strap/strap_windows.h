@@ -1,7 +1,6 @@
 #pragma once
 
-#include "app/shell_window.h"
-#include "app/snapshot.h"
+#include "shell/shell_window.h"
 
 namespace ui {
 class TabControl;
@@ -25,8 +24,5 @@ public:
 
 // The design window, opened with "Input Data" in front.
 shell::ShellWindow *createDesignWindow();
-
-// Pictures of the window: each tab after Design with the default inputs.
-shell::Snapshots snapshots();
 
 } // namespace strap

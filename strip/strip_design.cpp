@@ -1,8 +1,8 @@
 #include "strip/strip_design.h"
 
+#include "core/check_messages.h"
+#include "core/number_format.h"
 #include "strip/strip_tables.h"
-#include "ui/check_messages.h"
-#include "ui/number_format.h"
 
 #include <cmath>
 #include <string>
@@ -10,34 +10,6 @@
 namespace strip {
 
 namespace {
-
-// Every input and list the strip design reads, with the caption the user knows it by.
-constexpr std::array kInputs{
-    ui::InputSpec{"Text1", "P (ton\\m)"},
-    ui::InputSpec{"Text10", "M (t.m)"},
-    ui::InputSpec{"Text2", "Assume PC Footing Thickness"},
-    ui::InputSpec{"Text3", "Assume RC Footing Thickness"},
-    ui::InputSpec{"Text4", "Cover"},
-    ui::InputSpec{"Text5", "Thickness (cm)"},
-    ui::InputSpec{"Text6", "b (cm)"},
-    ui::InputSpec{"Text11", "t (cm)"},
-    ui::InputSpec{"Text12", "Column Spacing"},
-    ui::InputSpec{"Text7", "fcu (kg\\cm2)"},
-    ui::InputSpec{"Text8", "fy (kg\\cm2)"},
-    ui::InputSpec{"Text9", "qall (kg\\cm2)"},
-    ui::InputSpec{"Text13", "Assume Beam Thickness"},
-    ui::InputSpec{"Combo1", "Main Rienforcement: Diam. Of Used Bars(mm)"},
-    ui::InputSpec{"Combo2", "Secondary Rienforcement: Diam. Of Used Bars(mm)"},
-    ui::InputSpec{"Combo3", "Stirrup Diam."},
-    ui::InputSpec{"Combo4", "Bar Diam. For Beam"},
-};
-
-// Under a row of columns the load field reads "P (ton)": the load of one column.
-constexpr std::array kColumnInputs = [] {
-    auto inputs = kInputs;
-    inputs[0].caption = "P (ton)";
-    return inputs;
-}();
 
 constexpr std::string_view kNoLength = "-----"; // a strip has no length of its own
 constexpr std::string_view kBlame =
@@ -60,20 +32,20 @@ struct Inputs {
     std::string mainText, secText;
 };
 
-std::string textOf(const ui::FieldTexts &texts, std::string_view control)
+std::string textOf(const core::FieldTexts &texts, std::string_view control)
 {
     const auto text = texts.find(control);
     return text == texts.end() ? std::string() : text->second;
 }
 
-void mustExceedCover(ui::FieldReader &in, std::string_view control, double value, double cover)
+void mustExceedCover(core::FieldReader &in, std::string_view control, double value, double cover)
 {
     if (!in.failed() && !(value > cover))
         in.refuse(control, in.quoted(control) + " must be greater than the cover (\"Cover\").");
 }
 
 // Reads the inputs the case uses, in the order they stand on the window.
-Inputs readInputs(ui::FieldReader &in, const ui::DesignRequest &request)
+Inputs readInputs(core::FieldReader &in, const core::DesignRequest &request)
 {
     const int footingCase = request.footingCase;
     const bool columns = footingCase == kSeriesOfColumn;
@@ -105,7 +77,8 @@ Inputs readInputs(ui::FieldReader &in, const ui::DesignRequest &request)
         v.phiSt = in.positive("Combo3");
         v.phiB = in.positive("Combo4");
     }
-    v.brick = !request.concreteWall;
+    if (!columns)
+        v.brick = in.selected("Option1");
     v.mainText = textOf(request.texts, "Combo1");
     v.secText = textOf(request.texts, "Combo2");
     return v;
@@ -120,7 +93,7 @@ double barArea(double phi)
 }
 
 // Step 1: shear strength of concrete.
-double shearStrength(const Inputs &v, ui::Run &run)
+double shearStrength(const Inputs &v, core::Run &run)
 {
     const double qcu = 0.75 * std::sqrt(v.fcu / 1.5);
     run.note("qcu", qcu, "kg/cm2");
@@ -128,7 +101,7 @@ double shearStrength(const Inputs &v, ui::Run &run)
 }
 
 // Step 5: the PC footing's row of the dimension table.
-void writePcFooting(double B1, const Inputs &v, ui::Run &run)
+void writePcFooting(double B1, const Inputs &v, core::Run &run)
 {
     run.note("B1", B1, "cm");
     run.setText("Label37", kNoLength);
@@ -137,7 +110,7 @@ void writePcFooting(double B1, const Inputs &v, ui::Run &run)
 }
 
 // Step 6: the RC footing is `offset` narrower than the PC footing, unless that leaves nothing.
-double rcWidth(double B1, double offset, ui::Run &run)
+double rcWidth(double B1, double offset, core::Run &run)
 {
     double B = B1 - offset;
     if (B <= 0)
@@ -149,10 +122,10 @@ double rcWidth(double B1, double offset, ui::Run &run)
 }
 
 // Steps 10 and 11: the depth the moment needs, and the thickness that stands.
-double effectiveDepth(double M, const Inputs &v, ui::Run &run)
+double effectiveDepth(double M, const Inputs &v, core::Run &run)
 {
     const double dreq = 3.0 * std::sqrt(M / (100.0 * v.fcu));
-    const double dr = ui::up5(dreq);
+    const double dr = core::up5(dreq);
     run.note("dreq", dreq, "cm");
     run.note("dr", dr, "cm");
     double d = 0;
@@ -168,20 +141,20 @@ double effectiveDepth(double M, const Inputs &v, ui::Run &run)
 }
 
 // Step 12's messages: no shear section when it falls beyond the footing's edge.
-void shearCheck(double beyondSection, double qsh, double qcu, ui::Run &run)
+void shearCheck(double beyondSection, double qsh, double qcu, core::Run &run)
 {
     run.note("qsh", qsh, "kg/cm2");
     if (beyondSection <= 0)
-        run.setText("Label45", ui::check::kNoShear);
+        run.setText("Label45", core::check::kNoShear);
     else if (qsh <= qcu)
-        run.setText("Label45", ui::check::kSafeShear);
+        run.setText("Label45", core::check::kSafeShear);
     else
-        run.setText("Label45", ui::check::kUnsafeShear);
+        run.setText("Label45", core::check::kUnsafeShear);
 }
 
 // Step 13's allowable stress and messages: no punching when the punching lines fall beyond
 // the footing.
-void punchCheck(double outside, double qp, double d, double per, const Inputs &v, ui::Run &run)
+void punchCheck(double outside, double qp, double d, double per, const Inputs &v, core::Run &run)
 {
     const double r = std::sqrt(v.fcu / 1.5);
     const double qcup1 = 2.5 * (4.0 * d / per + 0.2) * r;
@@ -191,21 +164,21 @@ void punchCheck(double outside, double qp, double d, double per, const Inputs &v
     run.note("qcup1", qcup1, "kg/cm2");
     run.note("qcup3", qcup3, "kg/cm2");
     if (outside <= 0)
-        run.setText("Label44", ui::check::kNoPunch);
+        run.setText("Label44", core::check::kNoPunch);
     else if (qp <= qcup)
-        run.setText("Label44", ui::check::kSafePunch);
+        run.setText("Label44", core::check::kSafePunch);
     else
-        run.setText("Label44", ui::check::kUnsafePunch);
+        run.setText("Label44", core::check::kUnsafePunch);
 }
 
 // Steps 14 and 15: secondary steel over the whole width B and its bar count.
-double secondarySteel(double B, double d, const Inputs &v, ui::Run &run)
+double secondarySteel(double B, double d, const Inputs &v, core::Run &run)
 {
     const double AsW = 6.78 * B / 100.0;
     const double AsR = 0.2 * d * B / 100.0;
     const double AsSec = AsW > AsR ? AsW : AsR;
     run.note("AsSec", AsSec, "cm2");
-    run.setNumber("Label31", ui::roundHalfEven(AsSec, 2));
+    run.setNumber("Label31", core::roundHalfEven(AsSec, 2));
     const double nSec = std::floor(AsSec / barArea(v.phiSec)) + 1.0;
     run.note("nSec", nSec, "bars");
     run.setNumber("Label28", nSec);
@@ -213,13 +186,13 @@ double secondarySteel(double B, double d, const Inputs &v, ui::Run &run)
 }
 
 // Steps 16 and 17: main steel per metre of wall for the moment M, and its bar count.
-double mainSteel(double M, double d, const Inputs &v, ui::Run &run)
+double mainSteel(double M, double d, const Inputs &v, core::Run &run)
 {
     const double As = M / (0.8 * v.fy * d);
     const double Asmin = 0.2 * 100.0 * d / 100.0;
     const double AsMain = As > Asmin ? As : Asmin;
     run.note("AsMain", AsMain, "cm2");
-    run.setNumber("Label17", ui::roundHalfEven(AsMain, 2));
+    run.setNumber("Label17", core::roundHalfEven(AsMain, 2));
     const double nMain = std::floor(AsMain / barArea(v.phiMain)) + 1.0;
     run.note("nMain", nMain, "bars");
     run.setNumber("Label27", nMain);
@@ -236,7 +209,7 @@ constexpr Annotations kOffCentreWall{"Label61", "Label62", "Label63", "Label64"}
 constexpr Annotations kBeamAndColumns{"Label65", "Label66", "Label67", "Label68"};
 
 // Step 18.
-void annotate(const Annotations &labels, double nMain, double nSec, const Inputs &v, ui::Run &run)
+void annotate(const Annotations &labels, double nMain, double nSec, const Inputs &v, core::Run &run)
 {
     run.setNumber(labels.secCount, nSec);
     run.setNumber(labels.mainCount, nMain);
@@ -245,22 +218,22 @@ void annotate(const Annotations &labels, double nMain, double nSec, const Inputs
 }
 
 // Step 19: flexural bond of the main bars at the critical section, for the shear Qb there.
-void bondCheck(double Qb, double d, double nMain, const Inputs &v, ui::Run &run)
+void bondCheck(double Qb, double d, double nMain, const Inputs &v, core::Run &run)
 {
     const double So = (v.phiMain / 10.0) * kPi * nMain;
     const double qb = Qb / (0.87 * d * So);
     run.note("Qb", Qb, "kg");
     run.note("So", So, "cm");
     run.note("qb", qb, "kg/cm2");
-    if (qb <= ui::check::bondLimit(v.fy))
-        run.setText("Label43", ui::check::kSafeBond);
+    if (qb <= core::check::bondLimit(v.fy))
+        run.setText("Label43", core::check::kSafeBond);
     else
-        run.setText("Label43", ui::check::kUnsafeBond);
+        run.setText("Label43", core::check::kUnsafeBond);
 }
 
 // A wall with a uniform soil stress: centred ("Uniform Stress") or off the middle by the
 // eccentricity of the load ("Uniform Stress With Moment").
-void wallUniform(const Inputs &v, bool withMoment, ui::Run &run)
+void wallUniform(const Inputs &v, bool withMoment, core::Run &run)
 {
     const double qcu = shearStrength(v, run);
     const double pt = 1.1 * v.P;
@@ -271,7 +244,7 @@ void wallUniform(const Inputs &v, bool withMoment, ui::Run &run)
         run.note("e", e, "cm");
     }
     const double Apc = 1000.0 * Pw / v.qall;
-    const double B1 = ui::up5(Apc / 100.0);
+    const double B1 = core::up5(Apc / 100.0);
     writePcFooting(B1, v, run);
     const double B = rcWidth(B1, 60.0, run);
     const double qc = 1000.0 * pt / (B * 100.0);
@@ -316,7 +289,7 @@ void wallUniform(const Inputs &v, bool withMoment, ui::Run &run)
 
 // A centred wall whose load comes with a moment: the soil stress varies linearly across the
 // width, from qmax to qmin.
-void wallNonUniform(ui::FieldReader &in, const Inputs &v, ui::Run &run)
+void wallNonUniform(core::FieldReader &in, const Inputs &v, core::Run &run)
 {
     const double qcu = shearStrength(v, run);
     const double pt = 1.1 * v.P;
@@ -325,7 +298,7 @@ void wallNonUniform(ui::FieldReader &in, const Inputs &v, ui::Run &run)
     const double k = 1.0 + 6.0 * e / 100.0;
     run.note("e", e, "cm");
     run.note("k", k);
-    const double B1 = ui::up5(1000.0 * Pw * k / (100.0 * v.qall));
+    const double B1 = core::up5(1000.0 * Pw * k / (100.0 * v.qall));
     if (B1 <= 0) {
         in.refuse("Text10", in.quoted("Text10") + " is a negative moment too large for the load " +
                                 in.quoted("Text1") +
@@ -384,7 +357,7 @@ void wallNonUniform(ui::FieldReader &in, const Inputs &v, ui::Run &run)
 
 // A row of columns at spacing S on a longitudinal beam of the columns' width, over a strip
 // slab: first the beam, then one metre of the slab with the beam in the place of the wall.
-void seriesOfColumns(const Inputs &v, ui::Run &run)
+void seriesOfColumns(const Inputs &v, core::Run &run)
 {
     // The beam.
     const double qcu = shearStrength(v, run);
@@ -397,7 +370,7 @@ void seriesOfColumns(const Inputs &v, ui::Run &run)
     run.note("Vb", Vb, "t");
 
     const double dbreq = 3.0 * std::sqrt(100000.0 * Mb / (v.b * v.fcu));
-    const double db1 = ui::up5(dbreq);
+    const double db1 = core::up5(dbreq);
     run.note("dbreq", dbreq, "cm");
     double db = 0;
     if (db1 <= v.tb - v.cover) {
@@ -413,7 +386,7 @@ void seriesOfColumns(const Inputs &v, ui::Run &run)
     const double Asmin = 0.2 * db * v.b / 100.0;
     const double Asb = Asbeam > Asmin ? Asbeam : Asmin;
     run.note("Asb", Asb, "cm2");
-    run.setNumber("Label70", ui::roundHalfEven(Asb, 2));
+    run.setNumber("Label70", core::roundHalfEven(Asb, 2));
     const double nb = std::floor(Asb / barArea(v.phiB)) + 1.0;
     run.setNumber("Label71", nb);
     run.setNumber("Label72", nb);
@@ -434,7 +407,7 @@ void seriesOfColumns(const Inputs &v, ui::Run &run)
     }
 
     // The slab, one metre of it, under the beam's load per metre w.
-    const double B1 = ui::up5(10.0 * 1.1 * w / (1.5 * v.qall));
+    const double B1 = core::up5(10.0 * 1.1 * w / (1.5 * v.qall));
     writePcFooting(B1, v, run);
     const double B = rcWidth(B1, 60.0, run);
     const double qc = 1000.0 * 1.1 * w / (B * 100.0);
@@ -462,21 +435,21 @@ void seriesOfColumns(const Inputs &v, ui::Run &run)
 
 } // namespace
 
-ui::DesignResult design(const ui::DesignRequest &request)
+core::DesignResult design(const core::DesignRequest &request)
 {
     const int footingCase = request.footingCase;
     if (footingCase < kUniformStress || footingCase > kSeriesOfColumn)
         return {};
 
-    const std::span<const ui::InputSpec> captions =
-        footingCase == kSeriesOfColumn ? std::span<const ui::InputSpec>(kColumnInputs)
-                                       : std::span<const ui::InputSpec>(kInputs);
-    ui::FieldReader in(request.texts, captions);
+    const std::span<const core::InputField> captions =
+        footingCase == kSeriesOfColumn ? std::span<const core::InputField>(tables::kColumnInputs)
+                                       : std::span<const core::InputField>(tables::kInputs);
+    core::FieldReader in(request.texts, captions);
     const Inputs v = readInputs(in, request);
     if (in.failed())
         return in.refused();
 
-    ui::Run run;
+    core::Run run;
     switch (footingCase) {
     case kUniformStress:
         wallUniform(v, false, run);
@@ -493,18 +466,18 @@ ui::DesignResult design(const ui::DesignRequest &request)
     }
     if (in.failed())
         return in.refused();
-    return ui::finish(std::move(run), kBlame);
+    return core::finish(std::move(run), kBlame);
 }
 
-const ui::DesignSpec &designSpec()
+const core::DesignWindowInfo &windowInfo()
 {
-    static const ui::DesignSpec window{.command = "strip",
-                                       .title = "Design Of Strip Footing",
-                                       .controls = tables::kDesign,
-                                       .inputs = kInputs,
-                                       .caseNames = kCaseNames,
-                                       .hasWallType = true,
-                                       .design = design};
+    static const core::DesignWindowInfo window{.command = "strip",
+                                               .title = "Design Of Strip Footing",
+                                               .controls = tables::kDesign,
+                                               .inputs = tables::kInputs,
+                                               .caseNames = tables::kCaseNames,
+                                               .wallOption = "Option1",
+                                               .design = design};
     return window;
 }
 

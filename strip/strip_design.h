@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/design.h"
+#include "core/design.h"
 
 #include <array>
 #include <string_view>
@@ -15,16 +15,13 @@ enum StripCase : int {
     kSeriesOfColumn = 3,    // a row of columns on a beam over a strip slab
 };
 
-inline constexpr std::array<std::string_view, 4> kCaseNames{
-    "Uniform Stress", "Uniform Stress With Moment", "Non Uniform Stress", "Series Of Column"};
-
 // The design of one metre of strip footing for the case in `request.footingCase` (0 to 3; any
 // other case is an accepted run that writes nothing). Reads the input and list texts, refuses
 // input that is not a number or out of range, and returns the ordered writes of the run.
-ui::DesignResult design(const ui::DesignRequest &request);
+core::DesignResult design(const core::DesignRequest &request);
 
 // The design window as the headless command and the tests see it: control table, inputs
 // and the design function.
-const ui::DesignSpec &designSpec();
+const core::DesignWindowInfo &windowInfo();
 
 } // namespace strip

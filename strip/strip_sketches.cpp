@@ -1,6 +1,6 @@
 #include "strip/strip_sketches.h"
 
-#include "ui/sketch.h"
+#include "widgets/sketch.h"
 
 #include <QPainter>
 
@@ -70,7 +70,7 @@ void wall(ui::Sketch &sketch, const Section &s, double left, double right, doubl
 void load(ui::Sketch &sketch, double x, double top, double bottom, double labelTop)
 {
     sketch.arrow(QPointF(x, top), QPointF(x, bottom), kLoad, 2.0);
-    sketch.text(QRectF(x + 50, labelTop, 300, 240), QStringLiteral("P"), kLoad, ui::fonts::bold);
+    sketch.text(QRectF(x + 50, labelTop, 300, 240), QStringLiteral("P"), kLoad, core::fonts::bold);
 }
 
 // The moment M: a pair of curved arrows turning clockwise around the top of the load arrow.
@@ -79,7 +79,7 @@ void moment(ui::Sketch &sketch, QPointF centre, double radius)
     sketch.momentArrow(centre, radius, 150, -100, kLoad);
     sketch.momentArrow(centre, radius, -30, -100, kLoad);
     sketch.text(QRectF(centre.x() + radius + 20, centre.y() - radius - 60, 300, 240),
-                QStringLiteral("M"), kLoad, ui::fonts::bold);
+                QStringLiteral("M"), kLoad, core::fonts::bold);
 }
 
 // A beam of an inverted-T footing: web, stirrup, and its top and bottom bars.
@@ -88,7 +88,7 @@ void beam(ui::Sketch &sketch, const Section &s, double left, double right, doubl
     sketch.concrete(span(left, right, top, s.rcTop + 2));
     const double inset = (right - left) * 0.1;
     const QRectF stirrup = span(left + inset, right - inset, top + inset, mainBarLevel(s) - 25);
-    sketch.box(stirrup, kBar, QColor(), ui::Fill::None, Qt::black, 1.5);
+    sketch.box(stirrup, kBar, QColor(), core::Fill::None, Qt::black, 1.5);
     const double barInset = inset + 2.2 * dot;
     sketch.barDots(left + barInset, right - barInset, stirrup.top() + 2 * dot, 3, dot, kBar);
     sketch.barDots(left + barInset, right - barInset, stirrup.bottom() - 2 * dot, 3, dot, kBar);
@@ -115,7 +115,7 @@ void plan(ui::Sketch &sketch, const QRectF &rc, double pcProjection, int mainBar
 
 void caption(ui::Sketch &sketch, const QRectF &box, const QString &text)
 {
-    sketch.text(box, text, kNote, ui::fonts::regular, Qt::AlignHCenter | Qt::AlignTop);
+    sketch.text(box, text, kNote, core::fonts::regular, Qt::AlignHCenter | Qt::AlignTop);
 }
 
 // The design sketches share one section and one plan frame.
@@ -213,8 +213,8 @@ void offCentreWall(QPainter &painter)
     sketch.line(QPointF(middle, 330), QPointF(middle, 1900), kNote, 1.0, Qt::DashDotLine);
     sketch.line(QPointF(1400, 330), QPointF(1400, 1900), kNote, 1.0, Qt::DashDotLine);
     sketch.arrow(QPointF(middle, 450), QPointF(1400, 450), kNote, 1.0);
-    sketch.text(QRectF(1400, 180, middle - 1400, 240), QStringLiteral("e"), kNote, ui::fonts::bold,
-                Qt::AlignHCenter | Qt::AlignTop);
+    sketch.text(QRectF(1400, 180, middle - 1400, 240), QStringLiteral("e"), kNote,
+                core::fonts::bold, Qt::AlignHCenter | Qt::AlignTop);
     leaders(sketch, QPointF(2700, 215), 2450, QPointF(3360, 575), 3150);
     plan(sketch, kDesignPlan, 250, 9, 11);
     sketch.column(span(1000, 1800, kDesignPlan.top() - 60, kDesignPlan.bottom() + 60));

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "ui/case_changes.h"
-#include "ui/control_table.h"
+#include "core/case_table.h"
+#include "core/control_table.h"
+#include "core/design.h"
 
 #include <array>
 #include <span>
@@ -10,7 +11,7 @@
 // the chooser makes to the design window for each case.
 namespace strip::tables {
 
-using namespace ui;
+using namespace core;
 
 // --- the case chooser -------------------------------------------------------------------------
 
@@ -270,6 +271,7 @@ inline constexpr std::array kDesign{
     Control{.name = "Option1",
             .kind = Kind::OptionButton,
             .parent = "Frame3",
+            .text = "1", // selected: a brick wall
             .left = 120,
             .top = 1080,
             .width = 255,
@@ -517,5 +519,39 @@ constexpr std::span<const CaseChange> caseChanges(int footingCase)
         return {};
     }
 }
+
+// Every input, list and option the design reads: its control, the caption the user knows it
+// by, the symbol the calculation writes for it, and its unit.
+inline constexpr std::array kInputs{
+    InputField{"Text1", "P (ton\\m)", "P", "t/m"},
+    InputField{"Text10", "M (t.m)", "M", "t.m/m"},
+    InputField{"Text2", "Assume PC Footing Thickness", "t1", "cm"},
+    InputField{"Text3", "Assume RC Footing Thickness", "t", "cm"},
+    InputField{"Text4", "Cover", "cover", "cm"},
+    InputField{"Text5", "Thickness (cm)", "tw", "cm"},
+    InputField{"Text6", "b (cm)", "b", "cm"},
+    InputField{"Text11", "t (cm)", "tcol", "cm"},
+    InputField{"Text12", "Column Spacing", "S", "m"},
+    InputField{"Text7", "fcu (kg\\cm2)", "fcu", "kg/cm2"},
+    InputField{"Text8", "fy (kg\\cm2)", "fy", "kg/cm2"},
+    InputField{"Text9", "qall (kg\\cm2)", "qall", "kg/cm2"},
+    InputField{"Text13", "Assume Beam Thickness", "tb", "cm"},
+    InputField{"Combo1", "Main Rienforcement: Diam. Of Used Bars(mm)", "φmain", "mm"},
+    InputField{"Combo2", "Secondary Rienforcement: Diam. Of Used Bars(mm)", "φsec", "mm"},
+    InputField{"Combo3", "Stirrup Diam.", "φst", "mm"},
+    InputField{"Combo4", "Bar Diam. For Beam", "φb", "mm"},
+    InputField{"Option1", "Brick Wall", "brick wall", ""},
+};
+
+// Under a row of columns the load field reads "P (ton)": the load of one column.
+inline constexpr std::array kColumnInputs = [] {
+    auto inputs = kInputs;
+    inputs[0].caption = "P (ton)";
+    inputs[0].unit = "t";
+    return inputs;
+}();
+
+inline constexpr std::array<std::string_view, 4> kCaseNames{
+    "Uniform Stress", "Uniform Stress With Moment", "Non Uniform Stress", "Series Of Column"};
 
 } // namespace strip::tables

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "app/shell_window.h"
-#include "app/snapshot.h"
+#include "shell/shell_window.h"
 
 namespace strip {
 
@@ -12,9 +11,6 @@ class StripDesignWindow : public shell::DesignWindow
     Q_OBJECT
 public:
     StripDesignWindow();
-
-    // Adds the wall type to what a run reads.
-    ui::DesignRequest request() const override;
 
     // Selects the concrete wall or the brick wall, as a click on its caption does; runs nothing.
     void chooseWall(bool concrete);
@@ -28,8 +24,5 @@ void prepareForCase(shell::ShellWindow &design, int footingCase);
 shell::ShellWindow *createCaseChooser();
 // The design window.
 shell::ShellWindow *createDesignWindow();
-
-// Pictures of this footing's windows for the snapshot tool.
-shell::Snapshots snapshots();
 
 } // namespace strip

@@ -1,13 +1,9 @@
 // The golden corpus: a few hundred random inputs of every case of every design window, with
 // the exit status and every line the headless command printed for them when the corpus was
 // written. Any change of a number, a caption, a message or the order of the writes shows here.
+#include "app/design_windows.h"
 #include "app/headless.h"
-#include "combined/combined_design.h"
-#include "isolated/isolated_design.h"
-#include "strap/strap_design.h"
-#include "strip/strip_design.h"
 
-#include <array>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -60,13 +56,10 @@ TEST(HeadlessGoldenCorpus, EveryRecordedRunPrintsTheSameLines)
 {
     const std::vector<Record> records = readCorpus(FOUNDATIONS_GOLDEN_CORPUS);
     ASSERT_GT(records.size(), 400u);
-    const std::array<const ui::DesignSpec *, 4> windows{
-        &isolated::designSpec(), &strip::designSpec(), &combined::designSpec(),
-        &strap::designSpec()};
     int designed = 0, refused = 0;
     for (const Record &record : records) {
         std::ostringstream out, err;
-        const int status = headless::run(record.args, windows, out, err);
+        const int status = headless::run(record.args, app::designWindows(), out, err);
         EXPECT_EQ(status, record.exit) << record.command;
         EXPECT_EQ(out.str(), record.out) << record.command;
         EXPECT_EQ(err.str(), record.err) << record.command;

@@ -6,14 +6,16 @@
 
 namespace {
 
-using namespace ui;
+using namespace core;
 
 constexpr std::array kControls{
     Control{.name = "Text1", .kind = Kind::TextBox, .text = "90"},
     Control{.name = "Combo1", .kind = Kind::ComboBox, .text = "12"},
+    Control{.name = "Option1", .kind = Kind::OptionButton, .text = kSelected},
 };
-constexpr std::array kInputs{InputSpec{"Text1", "P (ton)"},
-                             InputSpec{"Combo1", "Diam. Of Used Bars(mm)"}};
+constexpr std::array kInputs{InputField{"Text1", "P (ton)"},
+                             InputField{"Combo1", "Diam. Of Used Bars(mm)"},
+                             InputField{"Option1", "Brick Wall"}};
 constexpr std::array<std::string_view, 2> kCases{"Uniform Stress", "Just No Tention"};
 
 // Echoes what it was given, so the tests see what the command passed on.
@@ -21,33 +23,33 @@ DesignResult echo(const DesignRequest &request)
 {
     FieldReader reader(request.texts, kInputs);
     const double p = reader.positive("Text1");
+    const bool brick = reader.selected("Option1");
     if (reader.failed())
         return reader.refused();
     Run run;
     run.setNumber("Label1", p);
     run.setText("Label2", request.texts.at("Combo1"));
     run.setNumber("Label3", request.footingCase);
-    run.setText("Label4", request.concreteWall ? "concrete" : "brick");
+    run.setText("Label4", brick ? "brick" : "concrete");
     run.show("Picture2");
     run.note("pt", 1.1 * p, "t");
     return finish(run, "P");
 }
 
-const DesignSpec kWithCases{.command = "isolated",
-                            .title = "Design Of Isolated Footing",
-                            .controls = kControls,
-                            .inputs = kInputs,
-                            .caseNames = kCases,
-                            .design = echo};
-const DesignSpec kWithWall{.command = "strip",
-                           .title = "Design Of Strip Footing",
-                           .controls = kControls,
-                           .inputs = kInputs,
-                           .caseNames = kCases,
-                           .hasWallType = true,
-                           .design = echo};
-const DesignSpec kNotBuilt{.command = "strap", .title = "Design Of Strap Footing"};
-const std::array<const DesignSpec *, 3> kWindows{&kWithCases, &kWithWall, &kNotBuilt};
+const DesignWindowInfo kWithCases{.command = "isolated",
+                                  .title = "Design Of Isolated Footing",
+                                  .controls = kControls,
+                                  .inputs = kInputs,
+                                  .caseNames = kCases,
+                                  .design = echo};
+const DesignWindowInfo kWithWall{.command = "strip",
+                                 .title = "Design Of Strip Footing",
+                                 .controls = kControls,
+                                 .inputs = kInputs,
+                                 .caseNames = kCases,
+                                 .wallOption = "Option1",
+                                 .design = echo};
+const std::array<const DesignWindowInfo *, 2> kWindows{&kWithCases, &kWithWall};
 
 struct Outcome {
     int code;
@@ -87,6 +89,14 @@ TEST(Headless, RefusedInputPrintsTheMessageOnStderrOnly)
               "\"P (ton)\" must be a number, written with a decimal point (\"abc\" is not).\n");
 }
 
+TEST(Headless, AnOptionTakesOnlyItsTwoTexts)
+{
+    EXPECT_EQ(run({"strip", "Option1=0"}).out, run({"strip", "--concrete"}).out);
+    const Outcome o = run({"strip", "Option1=yes"});
+    EXPECT_EQ(o.code, headless::kRefused);
+    EXPECT_EQ(o.err, "\"Brick Wall\" is an option: 1 selects it, 0 clears it.\n");
+}
+
 TEST(Headless, UsageErrors)
 {
     struct Case {
@@ -99,8 +109,7 @@ TEST(Headless, UsageErrors)
                           Case{{"isolated", "--case", "2"}, "--case needs a number from 0 to 1"},
                           Case{{"isolated", "--case", "0.5"}, "--case needs a number"},
                           Case{{"isolated", "--concrete"}, "--concrete applies to the strip"},
-                          Case{{"isolated", "extra"}, "unexpected argument \"extra\""},
-                          Case{{"strap"}, "cannot design yet"}}) {
+                          Case{{"isolated", "extra"}, "unexpected argument \"extra\""}}) {
         const Outcome o = run(c.args);
         EXPECT_EQ(o.code, headless::kUsageError) << c.says;
         EXPECT_EQ(o.out, "") << c.says;
@@ -116,7 +125,8 @@ TEST(Headless, HelpListsEachWindowWithItsInputsCaptionsAndDefaults)
     EXPECT_NE(o.out.find("isolated  (Design Of Isolated Footing)"), std::string::npos);
     EXPECT_NE(o.out.find("cases: 0 \"Uniform Stress\", 1 \"Just No Tention\""), std::string::npos);
     EXPECT_NE(o.out.find("Text1     P (ton)  [default \"90\"]"), std::string::npos);
-    EXPECT_NE(o.out.find("wall: brick, or concrete with --concrete"), std::string::npos);
+    EXPECT_NE(o.out.find("wall: brick, or concrete with --concrete (Option1=0)"),
+              std::string::npos);
     EXPECT_EQ(run({"strip", "--help"}).out, o.out);
 }
 

@@ -1,10 +1,10 @@
 #include "app/info_windows.h"
 #include "app/main_window.h"
 #include "app/printed_text.h"
-#include "app/shell.h"
+#include "shell/registry.h"
 #include "support/gui_test.h"
-#include "ui/controls.h"
-#include "ui/painting.h"
+#include "widgets/controls.h"
+#include "widgets/painting.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,7 +25,7 @@ using testing_support::quitCount;
 
 app::MainWindow *mainWindow()
 {
-    return shell::instanceAs<app::MainWindow>(WindowKind::Form1);
+    return shell::instanceAs<app::MainWindow>(WindowKind::MainWindow);
 }
 
 void choose(const char *entry)
@@ -44,7 +44,7 @@ app::PrintSurface *surfaceOf(WindowKind kind)
 
 QRect pixels(int left, int top, int width, int height)
 {
-    return {ui::px(left), ui::px(top), ui::px(width), ui::px(height)};
+    return {core::px(left), core::px(top), core::px(width), core::px(height)};
 }
 
 // Pixels of this colour inside a rectangle of an image; antialiased edges count while each
@@ -75,7 +75,7 @@ protected:
     void SetUp() override
     {
         GuiTest::SetUp();
-        shell::showWindow(WindowKind::Form1);
+        shell::showWindow(WindowKind::MainWindow);
     }
 };
 
@@ -102,7 +102,7 @@ TEST_P(MenuEntryTest, OpensItsWindowBesideTheMainWindowAndOkClosesOnlyIt)
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8(row.title));
     EXPECT_EQ(window->form().size(),
-              QSize(ui::px(row.client.width()), ui::px(row.client.height())));
+              QSize(core::px(row.client.width()), core::px(row.client.height())));
 
     // The main window stays open and usable: nothing modal, its menu still works.
     ASSERT_NE(mainWindow(), nullptr);
@@ -115,7 +115,7 @@ TEST_P(MenuEntryTest, OpensItsWindowBesideTheMainWindowAndOkClosesOnlyIt)
 
     click(window->control(row.okButton));
     EXPECT_FALSE(shell::isOpen(row.kind));
-    EXPECT_TRUE(shell::isOpen(WindowKind::Form1));
+    EXPECT_TRUE(shell::isOpen(WindowKind::MainWindow));
     EXPECT_EQ(quitCount(), 0);
 }
 
@@ -151,7 +151,7 @@ TEST_F(InfoTest, ClosingTheMainWindowWithTheSheetOpenEndsTheProgramOnlyAfterOk)
 {
     choose("a");
     mainWindow()->close();
-    EXPECT_FALSE(shell::isOpen(WindowKind::Form1));
+    EXPECT_FALSE(shell::isOpen(WindowKind::MainWindow));
     EXPECT_EQ(quitCount(), 0);
     click(shell::instance(WindowKind::Equation)->control("Command2"));
     EXPECT_EQ(quitCount(), 1);
@@ -338,7 +338,7 @@ TEST_F(InfoTest, PrintButtonPrintsTheSheetWithTheSketch)
     EXPECT_EQ(page.job, "Design Equations");
     const auto &lines = surfaceOf(WindowKind::Equation)->lines();
     const QRect title(0, 0, page.image.width(), int(lines[0].height));
-    const QRect punchHeading(0, int(lines[14].top), ui::px(2800), int(lines[14].height));
+    const QRect punchHeading(0, int(lines[14].top), core::px(2800), int(lines[14].height));
     EXPECT_GT(countColour(page.image, title, kRed), 20);         // the red title
     EXPECT_GT(countColour(page.image, punchHeading, kBlue), 20); // a blue heading
     EXPECT_GT(countColour(page.image, pixels(1560, 3720, 1335, 495), kOrange), 20); // hatch
@@ -460,7 +460,7 @@ TEST_F(InfoTest, HelpPicturesAndDesignerLayout)
     EXPECT_EQ(help->control("Command1")->geometry(), pixels(6840, 1440, 1095, 375));
     EXPECT_EQ(help->control("Command1")->palette().color(QPalette::Button),
               QColor(0xC0, 0xC0, 0xFF));
-    EXPECT_EQ(help->control("Label1")->pos(), QPoint(ui::px(6480), ui::px(2520)));
+    EXPECT_EQ(help->control("Label1")->pos(), QPoint(core::px(6480), core::px(2520)));
     EXPECT_EQ(ui::foreColour(help->control("Label1")), QColor(255, 0, 0));
     EXPECT_FALSE(help->control("Label1")->autoFillBackground());
     EXPECT_EQ(help->minimumSize(), help->maximumSize());
@@ -478,8 +478,8 @@ TEST_F(InfoTest, HelpPicturesAndDesignerLayout)
         // Sized to its text.
         EXPECT_EQ(label->width(), label->sizeHint().width()) << name;
     }
-    EXPECT_EQ(pictures->control("Label1")->pos(), QPoint(ui::px(480), ui::px(6480)));
-    EXPECT_EQ(pictures->control("Label2")->pos(), QPoint(ui::px(360), ui::px(6840)));
+    EXPECT_EQ(pictures->control("Label1")->pos(), QPoint(core::px(480), core::px(6480)));
+    EXPECT_EQ(pictures->control("Label2")->pos(), QPoint(core::px(360), core::px(6840)));
 
     choose("t");
     shell::ShellWindow *designer = shell::instance(WindowKind::TheDesigner);

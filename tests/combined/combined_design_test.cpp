@@ -1,6 +1,6 @@
 #include "combined/combined_design.h"
 #include "combined_cases.h"
-#include "ui/control_table.h"
+#include "core/control_table.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,17 +12,17 @@ namespace {
 using combined_cases::DesignCase;
 using combined_cases::Texts;
 
-ui::DesignResult designWith(const Texts &inputs)
+core::DesignResult designWith(const Texts &inputs)
 {
-    ui::DesignRequest request = ui::defaultRequest(combined::designSpec());
+    core::DesignRequest request = core::defaultRequest(combined::windowInfo());
     for (const auto &[control, text] : inputs)
         request.texts[control] = text;
     return combined::design(request);
 }
 
-double traced(const ui::Run &run, std::string_view symbol)
+double traced(const core::Run &run, std::string_view symbol)
 {
-    for (const ui::TraceEntry &entry : run.trace()) {
+    for (const core::TraceEntry &entry : run.trace()) {
         if (entry.symbol == symbol)
             return entry.value;
     }
@@ -30,11 +30,11 @@ double traced(const ui::Run &run, std::string_view symbol)
     return std::nan("");
 }
 
-std::vector<std::string> described(const ui::Run &run)
+std::vector<std::string> described(const core::Run &run)
 {
     std::vector<std::string> lines;
-    for (const ui::Event &event : run.events())
-        lines.push_back(ui::describe(event));
+    for (const core::Event &event : run.events())
+        lines.push_back(core::describe(event));
     return lines;
 }
 
@@ -47,7 +47,7 @@ class CombinedDesign : public ::testing::TestWithParam<DesignCase>
 TEST_P(CombinedDesign, WritesTheWorkedResults)
 {
     const DesignCase &c = GetParam();
-    const ui::DesignResult result = designWith(c.inputs);
+    const core::DesignResult result = designWith(c.inputs);
     ASSERT_TRUE(result.accepted()) << result.refusal->message;
     for (const auto &[control, text] : c.expected)
         EXPECT_EQ(result.run.textOf(control).value_or("<not written>"), text) << control;
@@ -56,7 +56,7 @@ TEST_P(CombinedDesign, WritesTheWorkedResults)
 TEST_P(CombinedDesign, ShowsTheDrawingsOfItsLayoutAndHidesTheOthers)
 {
     const DesignCase &c = GetParam();
-    const ui::DesignResult result = designWith(c.inputs);
+    const core::DesignResult result = designWith(c.inputs);
     ASSERT_TRUE(result.accepted());
     const combined::LayoutPictures shown = c.c2Flush ? combined::kC2Flush : combined::kC1Flush;
     const combined::LayoutPictures hidden = c.c2Flush ? combined::kC1Flush : combined::kC2Flush;
@@ -72,7 +72,7 @@ TEST_P(CombinedDesign, ShowsTheDrawingsOfItsLayoutAndHidesTheOthers)
 
 TEST_P(CombinedDesign, EndsWithCyanChecksInRedText)
 {
-    const ui::DesignResult result = designWith(GetParam().inputs);
+    const core::DesignResult result = designWith(GetParam().inputs);
     ASSERT_TRUE(result.accepted());
     const std::vector<std::string> lines = described(result.run);
     ASSERT_GE(lines.size(), 3u);
@@ -88,9 +88,9 @@ INSTANTIATE_TEST_SUITE_P(Examples, CombinedDesign,
 
 TEST(CombinedDesignSteps, DefaultInputsFollowTheWorkedQuantities)
 {
-    const ui::DesignResult result = designWith({});
+    const core::DesignResult result = designWith({});
     ASSERT_TRUE(result.accepted());
-    const ui::Run &run = result.run;
+    const core::Run &run = result.run;
     EXPECT_DOUBLE_EQ(traced(run, "pt"), 275.0);
     EXPECT_NEAR(traced(run, "xr"), 2.1, 1e-12);
     EXPECT_NEAR(traced(run, "Lf"), 4.7, 1e-12);
@@ -115,7 +115,7 @@ TEST(CombinedDesignSteps, DefaultInputsFollowTheWorkedQuantities)
 
 TEST(CombinedDesignSteps, C2FlushLayoutRecomputesTheFootingLength)
 {
-    const ui::DesignResult result = designWith({{"Text1", "150"}, {"Text2", "110"}});
+    const core::DesignResult result = designWith({{"Text1", "150"}, {"Text2", "110"}});
     ASSERT_TRUE(result.accepted());
     EXPECT_NEAR(traced(result.run, "Lf(C1 flush)"), 3.46, 5e-3); // short of C2's outer face
     EXPECT_NEAR(traced(result.run, "Lf"), 4.738, 5e-4);
@@ -126,7 +126,7 @@ TEST(CombinedDesignSteps, C2FlushLayoutRecomputesTheFootingLength)
 TEST(CombinedDesignSteps, BothDepthBranchesGiveA40cmFootingWith35cmDepth)
 {
     for (const char *ta : {"40", "35"}) {
-        const ui::DesignResult result = designWith({{"Text4", ta}});
+        const core::DesignResult result = designWith({{"Text4", ta}});
         ASSERT_TRUE(result.accepted()) << ta;
         EXPECT_EQ(traced(result.run, "dr"), 35.0) << ta;
         EXPECT_EQ(traced(result.run, "d"), 35.0) << ta;
@@ -142,7 +142,7 @@ TEST(CombinedDesignSteps, BondLimitComparesFyAsANumber)
     };
     for (const Row row : {Row{"2400", 11}, Row{"2400.0", 11}, Row{" 2400 ", 11}, Row{"2.4e3", 11},
                           Row{"3600", 35}, Row{"2400.5", 35}}) {
-        const ui::DesignResult result = designWith({{"Text11", row.fy}});
+        const core::DesignResult result = designWith({{"Text11", row.fy}});
         ASSERT_TRUE(result.accepted()) << row.fy;
         EXPECT_EQ(traced(result.run, "qb allowed"), row.limit) << row.fy;
     }
@@ -153,7 +153,7 @@ TEST(CombinedDesignSteps, BondLimitComparesFyAsANumber)
 TEST(CombinedDesignTies, EqualLengthsSelectTheC1FlushLayout)
 {
     // Equal loads at 4 m with equal 50 cm columns: Lf = 2 (2 + 0.25) = 4.5 = 4 + 0.25 + 0.25.
-    const ui::DesignResult result =
+    const core::DesignResult result =
         designWith({{"Text2", "100"}, {"Text9", "50"}, {"Text13", "4"}});
     ASSERT_TRUE(result.accepted());
     EXPECT_EQ(traced(result.run, "Lf(C1 flush)"), 4.5);
@@ -169,7 +169,7 @@ TEST(CombinedDesignTies, HalfDepthEqualToTheOverhangCutsThePunchingSection)
         double section;
     };
     for (const Row row : {Row{"154", 2}, Row{"155", 3}, Row{"156", 3}}) {
-        const ui::DesignResult result = designWith({{"Text9", "50"}, {"Text4", row.ta}});
+        const core::DesignResult result = designWith({{"Text9", "50"}, {"Text4", row.ta}});
         ASSERT_TRUE(result.accepted()) << row.ta;
         EXPECT_EQ(traced(result.run, "Lo"), 0.75);
         EXPECT_EQ(traced(result.run, "section(C2)"), row.section) << "ta = " << row.ta;
@@ -181,7 +181,7 @@ TEST(CombinedDesignTies, HalfDepthEqualToTheOverhangCutsThePunchingSection)
 
 TEST(CombinedDesignOrder, OneRunWritesInStepOrder)
 {
-    const ui::DesignResult result = designWith({});
+    const core::DesignResult result = designWith({});
     ASSERT_TRUE(result.accepted());
     EXPECT_EQ(described(result.run), (std::vector<std::string>{
                                          "show: Picture2",
@@ -244,10 +244,10 @@ TEST(CombinedDesignOrder, OneRunWritesInStepOrder)
 
 TEST(CombinedDesignOrder, C2FlushRunWritesTheOtherDrawingsLabels)
 {
-    const ui::DesignResult result = designWith({{"Text1", "150"}, {"Text2", "110"}});
+    const core::DesignResult result = designWith({{"Text1", "150"}, {"Text2", "110"}});
     ASSERT_TRUE(result.accepted());
     std::vector<std::string> targets;
-    for (const ui::Event &event : result.run.events())
+    for (const core::Event &event : result.run.events())
         targets.push_back(event.target);
     const auto from = std::find(targets.begin(), targets.end(), "Label79") + 1;
     EXPECT_EQ(std::vector<std::string>(from, from + 7),
@@ -264,7 +264,7 @@ TEST(CombinedDesignOrder, C2FlushRunWritesTheOtherDrawingsLabels)
 
 TEST(CombinedDesignOrder, ListTextsAreEchoedExactlyAsTyped)
 {
-    const ui::DesignResult result =
+    const core::DesignResult result =
         designWith({{"Combo1", "16.0"}, {"Combo2", " 12"}, {"Combo3", "18"}, {"Combo4", "2.2e1"}});
     ASSERT_TRUE(result.accepted());
     EXPECT_EQ(result.run.textOf("Label98"), "16.0");
@@ -280,7 +280,7 @@ TEST(CombinedDesignOrder, ListTextsAreEchoedExactlyAsTyped)
 TEST(CombinedTable, NamesAreUniqueAndContainersComeFirst)
 {
     std::set<std::string_view> seen;
-    for (const ui::Control &row : combined::designSpec().controls) {
+    for (const core::Control &row : combined::windowInfo().controls) {
         EXPECT_TRUE(seen.insert(row.name).second) << row.name << " twice";
         if (!row.parent.empty()) {
             EXPECT_TRUE(seen.count(row.parent)) << row.name << " before " << row.parent;
@@ -293,48 +293,49 @@ TEST(CombinedTable, NamesAreUniqueAndContainersComeFirst)
 
 TEST(CombinedTable, EveryInputAndEveryWrittenControlExists)
 {
-    const ui::DesignSpec &window = combined::designSpec();
-    for (const ui::InputSpec &input : window.inputs)
-        EXPECT_NE(ui::findControl(window.controls, input.control), nullptr) << input.control;
+    const core::DesignWindowInfo &window = combined::windowInfo();
+    for (const core::InputField &input : window.inputs)
+        EXPECT_NE(core::findControl(window.controls, input.control), nullptr) << input.control;
     for (const DesignCase &c : combined_cases::designCases()) {
-        const ui::DesignResult result = designWith(c.inputs);
+        const core::DesignResult result = designWith(c.inputs);
         ASSERT_TRUE(result.accepted()) << c.name;
-        for (const ui::Event &event : result.run.events())
-            EXPECT_NE(ui::findControl(window.controls, event.target), nullptr) << event.target;
+        for (const core::Event &event : result.run.events())
+            EXPECT_NE(core::findControl(window.controls, event.target), nullptr) << event.target;
     }
 }
 
 TEST(CombinedTable, ListsHaveTheirOwnEntriesAndDefaults)
 {
-    const ui::DesignSpec &window = combined::designSpec();
+    const core::DesignWindowInfo &window = combined::windowInfo();
     struct Row {
         const char *list, *text, *items;
     };
     for (const Row row :
          {Row{"Combo1", "16", "10|12|16|18|22"}, Row{"Combo2", "12", "10|12|16|18|22"},
           Row{"Combo3", "16", "12|16|18|22"}, Row{"Combo4", "16", "12|16|18|22"}}) {
-        const ui::Control *list = ui::findControl(window.controls, row.list);
+        const core::Control *list = core::findControl(window.controls, row.list);
         ASSERT_NE(list, nullptr);
         EXPECT_EQ(list->text, row.text);
         EXPECT_EQ(list->items, row.items);
-        EXPECT_EQ(list->action, ui::Action::Design) << "a pick reruns the design";
+        EXPECT_EQ(list->action, core::Action::Design) << "a pick reruns the design";
     }
 }
 
 TEST(CombinedTable, EveryButtonDoesItsJob)
 {
-    const ui::DesignSpec &window = combined::designSpec();
+    const core::DesignWindowInfo &window = combined::windowInfo();
     struct Row {
         const char *button;
-        ui::Action action;
+        core::Action action;
     };
-    for (const Row row : {Row{"Command1", ui::Action::Design}, Row{"Command2", ui::Action::Back},
-                          Row{"Command6", ui::Action::Back}, Row{"Command4", ui::Action::Exit},
-                          Row{"Command7", ui::Action::Exit}, Row{"Command3", ui::Action::Print},
-                          Row{"Command5", ui::Action::Print}, Row{"Command8", ui::Action::Print},
-                          Row{"Command9", ui::Action::Print}, Row{"Command10", ui::Action::Print},
-                          Row{"Command11", ui::Action::Print}}) {
-        const ui::Control *button = ui::findControl(window.controls, row.button);
+    for (const Row row :
+         {Row{"Command1", core::Action::Design}, Row{"Command2", core::Action::Back},
+          Row{"Command6", core::Action::Back}, Row{"Command4", core::Action::Exit},
+          Row{"Command7", core::Action::Exit}, Row{"Command3", core::Action::Print},
+          Row{"Command5", core::Action::Print}, Row{"Command8", core::Action::Print},
+          Row{"Command9", core::Action::Print}, Row{"Command10", core::Action::Print},
+          Row{"Command11", core::Action::Print}}) {
+        const core::Control *button = core::findControl(window.controls, row.button);
         ASSERT_NE(button, nullptr) << row.button;
         EXPECT_EQ(button->action, row.action) << row.button;
     }
@@ -356,7 +357,7 @@ class CombinedRefusal : public ::testing::TestWithParam<Refusal>
 TEST_P(CombinedRefusal, NamesTheFieldAndWritesNothing)
 {
     const Refusal &r = GetParam();
-    const ui::DesignResult result = designWith(r.inputs);
+    const core::DesignResult result = designWith(r.inputs);
     ASSERT_FALSE(result.accepted());
     EXPECT_EQ(result.refusal->control, r.control);
     EXPECT_NE(result.refusal->message.find(r.contains), std::string::npos)
@@ -413,7 +414,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CombinedRefusalBoundary, APcFootingOf65cmLeavesA5cmRcFooting)
 {
-    const ui::DesignResult result = designWith({{"Text12", "6"}});
+    const core::DesignResult result = designWith({{"Text12", "6"}});
     ASSERT_TRUE(result.accepted()) << result.refusal->message;
     EXPECT_EQ(result.run.textOf("Label76"), "0.65");
     EXPECT_EQ(result.run.textOf("Label79"), "0.05");
@@ -428,17 +429,17 @@ TEST(CombinedRobustness, NeverWritesInfinityOrNotANumber)
             for (const char *spacing : {"0.2", "3.5", "12"}) {
                 for (const char *qall : {"0.3", "1.25", "40"}) {
                     for (const char *ta : {"6", "60", "300"}) {
-                        const ui::DesignResult result = designWith({{"Text1", p1},
-                                                                    {"Text2", p2},
-                                                                    {"Text13", spacing},
-                                                                    {"Text12", qall},
-                                                                    {"Text4", ta}});
+                        const core::DesignResult result = designWith({{"Text1", p1},
+                                                                      {"Text2", p2},
+                                                                      {"Text13", spacing},
+                                                                      {"Text12", qall},
+                                                                      {"Text4", ta}});
                         if (!result.accepted()) {
                             EXPECT_TRUE(result.run.events().empty());
                             continue;
                         }
                         ++accepted;
-                        for (const ui::Event &event : result.run.events()) {
+                        for (const core::Event &event : result.run.events()) {
                             EXPECT_EQ(event.text.find("nan"), std::string::npos) << event.text;
                             EXPECT_EQ(event.text.find("inf"), std::string::npos) << event.text;
                         }

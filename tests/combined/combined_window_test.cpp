@@ -1,11 +1,11 @@
 #include "app/main_window.h"
-#include "app/shell.h"
 #include "combined/combined_design.h"
-#include "combined/combined_window.h"
+#include "combined/combined_windows.h"
 #include "combined_cases.h"
+#include "shell/registry.h"
 #include "support/gui_test.h"
-#include "ui/controls.h"
-#include "ui/painting.h"
+#include "widgets/controls.h"
+#include "widgets/painting.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -42,12 +42,12 @@ QString caption(std::string_view control)
 }
 
 // The tab a control lives on, following its containers up to the tab control.
-int tabOf(const ui::Control &row)
+int tabOf(const core::Control &row)
 {
-    std::span<const ui::Control> table = combined::designSpec().controls;
-    const ui::Control *at = &row;
+    std::span<const core::Control> table = combined::windowInfo().controls;
+    const core::Control *at = &row;
     while (at && at->parent != combined::kTabControl)
-        at = at->parent.empty() ? nullptr : ui::findControl(table, at->parent);
+        at = at->parent.empty() ? nullptr : core::findControl(table, at->parent);
     return at ? at->tab : -1;
 }
 
@@ -65,7 +65,7 @@ protected:
     // Types as a user does: brings the field's tab to the front first.
     void type(std::string_view field, const QString &text)
     {
-        showTab(tabOf(*ui::findControl(combined::designSpec().controls, field)));
+        showTab(tabOf(*core::findControl(combined::windowInfo().controls, field)));
         QWidget *control = window()->control(field);
         if (auto *list = qobject_cast<QComboBox *>(control))
             typeInto(list, text);
@@ -97,7 +97,7 @@ protected:
 TEST_F(CombinedWindowTest, OpensOnTheOutputTabWithEmptyResults)
 {
     EXPECT_EQ(window()->windowTitle(), "Design Of Combined Footing");
-    EXPECT_EQ(window()->size(), QSize(ui::px(9350), ui::px(5800)));
+    EXPECT_EQ(window()->size(), QSize(core::px(9350), core::px(5800)));
     ui::TabControl &tabs = window()->tabs();
     ASSERT_EQ(tabs.pageCount(), 4);
     EXPECT_EQ(tabs.currentIndex(), combined::kOutputTab);
@@ -105,7 +105,7 @@ TEST_F(CombinedWindowTest, OpensOnTheOutputTabWithEmptyResults)
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(tabs.tabBar()->tabText(i), captions[i]);
     EXPECT_TRUE(tabs.tabBar()->font().bold());
-    EXPECT_EQ(tabs.geometry(), QRect(ui::px(120), ui::px(120), ui::px(9015), ui::px(5055)));
+    EXPECT_EQ(tabs.geometry(), QRect(core::px(120), core::px(120), core::px(9015), core::px(5055)));
 
     for (const auto &[field, text] : combined_cases::defaultResults()) {
         if (field != "Label36" && field != "Label37" && field != "Label38") {
@@ -146,9 +146,9 @@ TEST_F(CombinedWindowTest, InputsListsAndButtonsAreAsDesigned)
     EXPECT_EQ(window()->control("Command9")->toolTip(), QStringLiteral("طباعة هذه الواجهه"));
     // Positions are relative to the tab control, or to the frame or picture holding a control.
     EXPECT_EQ(window()->control("Label37")->geometry(),
-              QRect(ui::px(6720), ui::px(1200), ui::px(2175), ui::px(255)));
-    EXPECT_EQ(window()->control("Text13")->pos(), QPoint(ui::px(7200), ui::px(960)));
-    EXPECT_EQ(window()->control("Combo3")->pos(), QPoint(ui::px(3360), ui::px(240)));
+              QRect(core::px(6720), core::px(1200), core::px(2175), core::px(255)));
+    EXPECT_EQ(window()->control("Text13")->pos(), QPoint(core::px(7200), core::px(960)));
+    EXPECT_EQ(window()->control("Combo3")->pos(), QPoint(core::px(3360), core::px(240)));
     EXPECT_EQ(ui::backColour(window()->control("Frame1")), QColor(0xFF, 0xFF, 0x00));
     EXPECT_EQ(ui::backColour(window()->control("Label29")), QColor(0x80, 0xFF, 0x80));
     EXPECT_DOUBLE_EQ(window()->control("Label1")->font().pointSizeF(), 9.75);
@@ -160,7 +160,7 @@ TEST_F(CombinedWindowTest, EachTabShowsOnlyItsOwnControls)
 {
     for (int tab : {0, 2, 3, 1}) {
         showTab(tab);
-        for (const ui::Control &row : combined::designSpec().controls) {
+        for (const core::Control &row : combined::windowInfo().controls) {
             if (row.name == combined::kTabControl)
                 continue;
             EXPECT_EQ(window()->control(row.name)->isVisible(), tabOf(row) == tab)
@@ -311,13 +311,14 @@ TEST_F(CombinedWindowTest, BackFromEitherWorkingTabReturnsToTheMainWindow)
         design();
         click(window()->control(back));
         EXPECT_FALSE(shell::isOpen(WindowKind::Combined)) << back;
-        ASSERT_TRUE(shell::isOpen(WindowKind::Form1)) << back;
-        EXPECT_EQ(shell::instance(WindowKind::Form1)->size(), QSize(ui::px(7800), ui::px(6060)));
+        ASSERT_TRUE(shell::isOpen(WindowKind::MainWindow)) << back;
+        EXPECT_EQ(shell::instance(WindowKind::MainWindow)->size(),
+                  QSize(core::px(7800), core::px(6060)));
         testing_support::flushDeletes();
 
         // Back through the type chooser: the window starts again from its defaults.
-        click(shell::instance(WindowKind::Form1)->control("Command1"));
-        click(shell::instance(WindowKind::Form2)->control("Label3"));
+        click(shell::instance(WindowKind::MainWindow)->control("Command1"));
+        click(shell::instance(WindowKind::TypeChooser)->control("Label3"));
         ASSERT_NE(window(), nullptr);
         EXPECT_EQ(ui::inputText(window()->control("Text1")), "100");
         EXPECT_EQ(caption("Label75"), QString());

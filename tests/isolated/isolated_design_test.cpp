@@ -1,8 +1,8 @@
 #include "app/headless.h"
+#include "core/number_text.h"
 #include "isolated/isolated_design.h"
 #include "isolated/isolated_tables.h"
 #include "isolated_examples.h"
-#include "ui/number_text.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -13,9 +13,9 @@ namespace {
 using isolated_examples::Example;
 using isolated_examples::Texts;
 
-ui::DesignRequest request(int footingCase, const Texts &inputs = {})
+core::DesignRequest request(int footingCase, const Texts &inputs = {})
 {
-    ui::DesignRequest r = ui::defaultRequest(isolated::designSpec(), footingCase);
+    core::DesignRequest r = core::defaultRequest(isolated::windowInfo(), footingCase);
     for (const auto &[control, text] : inputs) {
         EXPECT_TRUE(r.texts.contains(control)) << control << " is not an input";
         r.texts[control] = text;
@@ -23,22 +23,22 @@ ui::DesignRequest request(int footingCase, const Texts &inputs = {})
     return r;
 }
 
-ui::DesignResult designed(int footingCase, const Texts &inputs = {})
+core::DesignResult designed(int footingCase, const Texts &inputs = {})
 {
     return isolated::design(request(footingCase, inputs));
 }
 
-std::vector<std::string> targets(const ui::Run &run)
+std::vector<std::string> targets(const core::Run &run)
 {
     std::vector<std::string> names;
-    for (const ui::Event &event : run.events())
+    for (const core::Event &event : run.events())
         names.push_back(event.target);
     return names;
 }
 
-const ui::TraceEntry *traced(const ui::Run &run, const std::string &symbol)
+const core::TraceEntry *traced(const core::Run &run, const std::string &symbol)
 {
-    for (const ui::TraceEntry &entry : run.trace()) {
+    for (const core::TraceEntry &entry : run.trace()) {
         if (entry.symbol == symbol)
             return &entry;
     }
@@ -54,12 +54,12 @@ class WorkedExample : public ::testing::TestWithParam<Example>
 TEST_P(WorkedExample, FieldsShowExactlyTheseTexts)
 {
     const Example &example = GetParam();
-    const ui::DesignResult result = designed(example.footingCase, example.inputs);
+    const core::DesignResult result = designed(example.footingCase, example.inputs);
     ASSERT_TRUE(result.accepted()) << result.refusal->message;
     for (const auto &[control, text] : example.fields)
         EXPECT_EQ(result.run.textOf(control).value_or("<not written>"), text) << control;
     for (const isolated_examples::Approx &expected : example.trace) {
-        const ui::TraceEntry *entry = traced(result.run, expected.symbol);
+        const core::TraceEntry *entry = traced(result.run, expected.symbol);
         ASSERT_NE(entry, nullptr) << expected.symbol;
         EXPECT_NEAR(entry->value, expected.value, expected.tolerance) << expected.symbol;
     }
@@ -71,11 +71,11 @@ INSTANTIATE_TEST_SUITE_P(Isolated, WorkedExample,
 
 TEST(IsolatedDesign, MildSteelChangesOnlyTheBondCheck)
 {
-    const ui::Run defaults = designed(0).run;
-    const ui::Run mild = designed(0, {{"Text8", "2400"}}).run;
+    const core::Run defaults = designed(0).run;
+    const core::Run mild = designed(0, {{"Text8", "2400"}}).run;
     ASSERT_EQ(targets(defaults), targets(mild));
     for (size_t i = 0; i < defaults.events().size(); ++i) {
-        const ui::Event &event = defaults.events()[i];
+        const core::Event &event = defaults.events()[i];
         if (event.target != "Label35") {
             EXPECT_EQ(event, mild.events()[i]) << event.target;
         }
@@ -105,11 +105,11 @@ class WriteOrder : public ::testing::TestWithParam<OrderRow>
 
 TEST_P(WriteOrder, OneRunWritesEachResultOnceInStepOrder)
 {
-    const ui::DesignResult result = designed(GetParam().footingCase);
+    const core::DesignResult result = designed(GetParam().footingCase);
     ASSERT_TRUE(result.accepted());
     EXPECT_EQ(targets(result.run), GetParam().writes);
-    for (const ui::Event &event : result.run.events())
-        EXPECT_EQ(event.kind, ui::Event::Kind::SetText) << event.target;
+    for (const core::Event &event : result.run.events())
+        EXPECT_EQ(event.kind, core::Event::Kind::SetText) << event.target;
 }
 
 INSTANTIATE_TEST_SUITE_P(Isolated, WriteOrder,
@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(Isolated, WriteOrder,
 TEST(IsolatedDesign, CaseOutsideTheChooserWritesNothing)
 {
     for (int footingCase : {-1, 4, 99}) {
-        const ui::DesignResult result = designed(footingCase, {{"Text1", "not read"}});
+        const core::DesignResult result = designed(footingCase, {{"Text1", "not read"}});
         EXPECT_TRUE(result.accepted()) << footingCase;
         EXPECT_TRUE(result.run.events().empty()) << footingCase;
     }
@@ -146,7 +146,7 @@ class RefusedInput : public ::testing::TestWithParam<RefusalRow>
 TEST_P(RefusedInput, StopsBeforeWritingAndNamesTheField)
 {
     const RefusalRow &row = GetParam();
-    const ui::DesignResult result = designed(row.footingCase, row.inputs);
+    const core::DesignResult result = designed(row.footingCase, row.inputs);
     ASSERT_FALSE(result.accepted());
     EXPECT_EQ(result.refusal->control, row.control);
     EXPECT_NE(result.refusal->message.find(row.message), std::string::npos)
@@ -192,17 +192,17 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(IsolatedDesign, HiddenFieldsOfOtherCasesAreNotRead)
 {
-    const ui::DesignResult concentric = designed(0, {{"Text10", "abc"}, {"Text11", ""}});
+    const core::DesignResult concentric = designed(0, {{"Text10", "abc"}, {"Text11", ""}});
     ASSERT_TRUE(concentric.accepted());
     EXPECT_EQ(concentric.run.events(), designed(0).run.events());
-    const ui::DesignResult noTension = designed(1, {{"Text11", "abc"}});
+    const core::DesignResult noTension = designed(1, {{"Text11", "abc"}});
     ASSERT_TRUE(noTension.accepted());
     EXPECT_EQ(noTension.run.events(), designed(1).run.events());
 }
 
 TEST(IsolatedDesign, BlanksAroundNumbersAreAcceptedAndListTextsEchoedUnchanged)
 {
-    const ui::DesignResult result = designed(0, {{"Text1", " 90 "}, {"Combo2", "12 "}});
+    const core::DesignResult result = designed(0, {{"Text1", " 90 "}, {"Combo2", "12 "}});
     ASSERT_TRUE(result.accepted());
     EXPECT_EQ(result.run.textOf("Label37"), "2.45");
     EXPECT_EQ(result.run.textOf("Label47"), "12 ");
@@ -212,7 +212,7 @@ TEST(IsolatedDesign, MomentMayBeZeroOrNegativeWhereTheFormulasAllowIt)
 {
     for (int footingCase : {2, 3}) {
         for (const char *moment : {"0", "-5", "-20"}) {
-            const ui::DesignResult result = designed(footingCase, {{"Text10", moment}});
+            const core::DesignResult result = designed(footingCase, {{"Text10", moment}});
             EXPECT_TRUE(result.accepted()) << footingCase << " M=" << moment;
         }
     }
@@ -224,23 +224,23 @@ TEST(IsolatedDesign, NeverShowsInfinityOrNotANumber)
     const std::vector<std::string> extremes{"1e-300", "1e-12", "1e12", "1e150", "1e300", "-1e300"};
     int accepted = 0;
     for (int footingCase = 0; footingCase < 4; ++footingCase) {
-        for (const ui::InputSpec &input : isolated::tables::kInputs) {
+        for (const core::InputField &input : isolated::tables::kInputs) {
             for (const std::string &value : extremes) {
-                const ui::DesignResult result =
+                const core::DesignResult result =
                     designed(footingCase, {{std::string(input.control), value}});
                 if (!result.accepted()) {
                     EXPECT_FALSE(result.refusal->message.empty());
                     continue;
                 }
                 ++accepted;
-                for (const ui::Event &event : result.run.events()) {
+                for (const core::Event &event : result.run.events()) {
                     if (event.target == "Label47" || event.target == "Label49" ||
                         event.target == "Label55" || event.target == "Label57" ||
                         event.text.find("Shear") != std::string::npos ||
                         event.text.find("Punch") != std::string::npos ||
                         event.text.find("Bond") != std::string::npos)
                         continue;
-                    EXPECT_TRUE(ui::parseNumber(event.text).ok())
+                    EXPECT_TRUE(core::parseNumber(event.text).ok())
                         << input.control << "=" << value << " case " << footingCase << ": "
                         << event.target << "=" << event.text;
                 }
@@ -256,33 +256,33 @@ TEST(IsolatedTables, EveryNameTheDesignAndTheWindowUseIsAControl)
 {
     using namespace isolated::tables;
     std::set<std::string_view> names;
-    for (const ui::Control &row : kIsolated) {
+    for (const core::Control &row : kIsolated) {
         EXPECT_TRUE(names.insert(row.name).second) << "twice: " << row.name;
         if (!row.parent.empty()) {
-            EXPECT_NE(ui::findControl(kIsolated, row.parent), nullptr) << row.name;
+            EXPECT_NE(core::findControl(kIsolated, row.parent), nullptr) << row.name;
         }
     }
-    for (const ui::InputSpec &input : kInputs)
+    for (const core::InputField &input : kInputs)
         EXPECT_TRUE(names.contains(input.control)) << input.control;
     for (int footingCase = 0; footingCase < 4; ++footingCase) {
-        const ui::DesignResult result = designed(footingCase);
-        for (const ui::Event &event : result.run.events())
+        const core::DesignResult result = designed(footingCase);
+        for (const core::Event &event : result.run.events())
             EXPECT_TRUE(names.contains(event.target)) << event.target;
-        for (const ui::CaseChange &change : caseChanges(footingCase))
+        for (const core::CaseChange &change : caseChanges(footingCase))
             EXPECT_TRUE(names.contains(change.control)) << change.control;
     }
-    for (const ui::BlinkField &field : kBlinkFields)
+    for (const core::BlinkField &field : kBlinkFields)
         EXPECT_TRUE(names.contains(field.control)) << field.control;
     for (const char *name : {"Picture1(0)", "Picture1(1)", "Picture1(2)", "Picture1(3)", "Label1",
                              "Label2", "Label3", "Label4"})
-        EXPECT_NE(ui::findControl(kForm3, name), nullptr) << name;
+        EXPECT_NE(core::findControl(kForm3, name), nullptr) << name;
 }
 
 // --- the headless command ----------------------------------------------------------------------
 
 TEST(IsolatedHeadless, CaseTwoPrintsItsWritesInOrder)
 {
-    const std::array<const ui::DesignSpec *, 1> windows{&isolated::designSpec()};
+    const std::array<const core::DesignWindowInfo *, 1> windows{&isolated::windowInfo()};
     const std::vector<std::string> args{"isolated", "--case", "2"};
     std::ostringstream out, err;
     EXPECT_EQ(headless::run(args, windows, out, err), headless::kDesigned);
@@ -295,7 +295,7 @@ TEST(IsolatedHeadless, CaseTwoPrintsItsWritesInOrder)
 
 TEST(IsolatedHeadless, RefusedInputPrintsTheMessageAndNoWrites)
 {
-    const std::array<const ui::DesignSpec *, 1> windows{&isolated::designSpec()};
+    const std::array<const core::DesignWindowInfo *, 1> windows{&isolated::windowInfo()};
     const std::vector<std::string> args{"isolated", "--case", "3", "Text11=0"};
     std::ostringstream out, err;
     EXPECT_EQ(headless::run(args, windows, out, err), headless::kRefused);

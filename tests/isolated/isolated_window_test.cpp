@@ -1,11 +1,11 @@
-#include "app/case_chooser.h"
 #include "app/main_window.h"
-#include "app/shell.h"
 #include "isolated/isolated_design.h"
 #include "isolated/isolated_windows.h"
 #include "isolated_examples.h"
+#include "shell/case_chooser.h"
+#include "shell/registry.h"
 #include "support/gui_test.h"
-#include "ui/controls.h"
+#include "widgets/controls.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -42,9 +42,9 @@ QString q(const std::string &text)
 
 shell::CaseChooser *openChooser()
 {
-    shell::showWindow(WindowKind::Form1);
-    shell::openWindow(WindowKind::Form3, 6800, 6500);
-    return shell::instanceAs<shell::CaseChooser>(WindowKind::Form3);
+    shell::showWindow(WindowKind::MainWindow);
+    shell::openWindow(WindowKind::IsolatedCases, 6800, 6500);
+    return shell::instanceAs<shell::CaseChooser>(WindowKind::IsolatedCases);
 }
 
 IsolatedWindow *window()
@@ -125,17 +125,17 @@ TEST_P(CaseOpening, ShowsTheSketchFieldsAndDesignPositionOfTheCase)
     else
         click(chooser->control("Label" + std::to_string(row.footingCase + 1)));
 
-    EXPECT_FALSE(shell::isOpen(WindowKind::Form3));
-    EXPECT_FALSE(shell::isOpen(WindowKind::Form1));
+    EXPECT_FALSE(shell::isOpen(WindowKind::IsolatedCases));
+    EXPECT_FALSE(shell::isOpen(WindowKind::MainWindow));
     ASSERT_NE(window(), nullptr);
     EXPECT_TRUE(window()->isVisible());
-    EXPECT_EQ(shell::footingCase(), row.footingCase);
-    EXPECT_EQ(window()->size(), QSize(ui::px(11400), ui::px(8800)));
+    EXPECT_EQ(window()->footingCase(), row.footingCase);
+    EXPECT_EQ(window()->size(), QSize(core::px(11400), core::px(8800)));
     EXPECT_EQ(window()->windowTitle(), "Design Of Isolated Footing");
     EXPECT_EQ(window()->control("Picture1")->isVisible(), !row.offCentreSketch);
     EXPECT_EQ(window()->control("Picture2")->isVisible(), row.offCentreSketch);
-    EXPECT_EQ(window()->control("Command1")->y(), ui::px(row.designTop));
-    EXPECT_EQ(window()->control("Command1")->x(), ui::px(5280));
+    EXPECT_EQ(window()->control("Command1")->y(), core::px(row.designTop));
+    EXPECT_EQ(window()->control("Command1")->x(), core::px(5280));
     EXPECT_EQ(window()->control("Label36")->isVisible(), row.moment);
     EXPECT_EQ(window()->control("Text10")->isVisible(), row.moment);
     EXPECT_EQ(window()->control("Label44")->isVisible(), row.assumedLength);
@@ -175,8 +175,8 @@ TEST_F(IsolatedWindowTest, ChooserShowsFourSketchesInADashedGrid)
                            Box{"Picture1(3)", "Label4", "Non Uniform", {3480, 3120}}}) {
         auto *picture = chooser->find<ui::PictureBox>(box.picture);
         ASSERT_NE(picture, nullptr) << box.picture;
-        EXPECT_EQ(picture->geometry(),
-                  QRect(ui::px(box.at.x()), ui::px(box.at.y()), ui::px(2970), ui::px(2610)));
+        EXPECT_EQ(picture->geometry(), QRect(core::px(box.at.x()), core::px(box.at.y()),
+                                             core::px(2970), core::px(2610)));
         EXPECT_TRUE(picture->hasDrawing()) << box.picture;
         QWidget *label = chooser->control(box.label);
         EXPECT_EQ(label->parentWidget(), picture) << box.label;
@@ -204,7 +204,7 @@ TEST_F(IsolatedWindowTest, ControlsStandWhereTheLayoutPutsThem)
 {
     ASSERT_NE(openCase(0), nullptr);
     auto at = [](int left, int top, int width, int height) {
-        return QRect(ui::px(left), ui::px(top), ui::px(width), ui::px(height));
+        return QRect(core::px(left), core::px(top), core::px(width), core::px(height));
     };
     EXPECT_EQ(window()->control("Label37")->geometry(), at(240, 840, 855, 375));
     EXPECT_EQ(window()->control("Label37")->parentWidget(), window()->control("Frame5"));
@@ -276,12 +276,12 @@ TEST_P(BarListPick, RerunsEveryFieldButTypingAloneDoesNot)
     EXPECT_EQ(resultTexts(), before);
 
     pick(window()->find<QComboBox>("Combo2"), 4);
-    ui::DesignRequest request = window()->request();
+    core::DesignRequest request = window()->request();
     EXPECT_EQ(request.texts.at("Combo2"), "25");
-    const ui::DesignResult expected = isolated::design(request);
+    const core::DesignResult expected = isolated::design(request);
     ASSERT_TRUE(expected.accepted());
     EXPECT_EQ(expected.run.events().size(), 17u);
-    for (const ui::Event &event : expected.run.events())
+    for (const core::Event &event : expected.run.events())
         EXPECT_EQ(caption(event.target), q(event.text)) << event.target;
     EXPECT_NE(caption("Label38"), before.at("Label38")); // P = 200 changed the plan too
 }
@@ -341,7 +341,7 @@ TEST_F(IsolatedWindowTest, CaseOutsideTheChooserLeavesEveryFieldAsItWas)
 {
     ASSERT_NE(openCase(0), nullptr);
     const auto before = resultTexts();
-    shell::setFootingCase(4);
+    window()->setFootingCase(4);
     click(window()->control("Command1"));
     EXPECT_EQ(resultTexts(), before);
     EXPECT_TRUE(messages().shown.empty());
@@ -420,14 +420,14 @@ TEST_F(IsolatedWindowTest, BackLandsOnTheMainWindowAndAReturnStartsFromTheDefaul
     testing_support::flushDeletes();
 
     EXPECT_FALSE(shell::isOpen(WindowKind::Isolated));
-    EXPECT_FALSE(shell::isOpen(WindowKind::Form3));
-    auto *main = shell::instanceAs<app::MainWindow>(WindowKind::Form1);
+    EXPECT_FALSE(shell::isOpen(WindowKind::IsolatedCases));
+    auto *main = shell::instanceAs<app::MainWindow>(WindowKind::MainWindow);
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(main->size(), QSize(ui::px(7800), ui::px(6060)));
+    EXPECT_EQ(main->size(), QSize(core::px(7800), core::px(6060)));
 
-    shell::openWindow(WindowKind::Form3, 6800, 6500);
-    shell::instanceAs<shell::CaseChooser>(WindowKind::Form3)->chooseByCaption(2);
+    shell::openWindow(WindowKind::IsolatedCases, 6800, 6500);
+    shell::instanceAs<shell::CaseChooser>(WindowKind::IsolatedCases)->chooseByCaption(2);
     ASSERT_NE(window(), nullptr);
     EXPECT_EQ(caption("Text1"), "90");
     EXPECT_EQ(caption("Text10"), "5");

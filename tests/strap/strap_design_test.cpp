@@ -1,5 +1,5 @@
 #include "strap/strap_design.h"
-#include "strap/strap_table.h"
+#include "strap/strap_tables.h"
 #include "strap_cases.h"
 
 #include <gtest/gtest.h>
@@ -10,25 +10,25 @@ namespace {
 using strap_cases::DesignCase;
 using strap_cases::Texts;
 
-ui::DesignResult designWith(const Texts &changes)
+core::DesignResult designWith(const Texts &changes)
 {
-    ui::DesignRequest request = ui::defaultRequest(strap::designSpec());
+    core::DesignRequest request = core::defaultRequest(strap::windowInfo());
     for (const auto &[control, text] : changes)
         request.texts.at(control) = text;
     return strap::design(request);
 }
 
-std::vector<std::string> lines(const ui::Run &run)
+std::vector<std::string> lines(const core::Run &run)
 {
     std::vector<std::string> out;
-    for (const ui::Event &event : run.events())
-        out.push_back(ui::describe(event));
+    for (const core::Event &event : run.events())
+        out.push_back(core::describe(event));
     return out;
 }
 
-double traced(const ui::Run &run, const std::string &symbol)
+double traced(const core::Run &run, const std::string &symbol)
 {
-    for (const ui::TraceEntry &entry : run.trace()) {
+    for (const core::TraceEntry &entry : run.trace()) {
         if (entry.symbol == symbol)
             return entry.value;
     }
@@ -43,20 +43,20 @@ class StrapDesignCase : public ::testing::TestWithParam<DesignCase>
 // Every field and message box of the run, in step order.
 TEST_P(StrapDesignCase, WritesEveryFieldAndBoxInStepOrder)
 {
-    const ui::DesignResult result = designWith(GetParam().inputs);
+    const core::DesignResult result = designWith(GetParam().inputs);
     ASSERT_TRUE(result.accepted()) << result.refusal->message;
     EXPECT_EQ(lines(result.run), GetParam().lines);
 }
 
 TEST_P(StrapDesignCase, EveryTargetIsALabelOfTheWindow)
 {
-    const ui::DesignResult result = designWith(GetParam().inputs);
-    for (const ui::Event &event : result.run.events()) {
-        if (event.kind == ui::Event::Kind::MessageBox)
+    const core::DesignResult result = designWith(GetParam().inputs);
+    for (const core::Event &event : result.run.events()) {
+        if (event.kind == core::Event::Kind::MessageBox)
             continue;
-        const ui::Control *row = ui::findControl(strap::kControls, event.target);
+        const core::Control *row = core::findControl(strap::kControls, event.target);
         ASSERT_NE(row, nullptr) << event.target;
-        EXPECT_EQ(row->kind, ui::Kind::Label) << event.target;
+        EXPECT_EQ(row->kind, core::Kind::Label) << event.target;
         EXPECT_TRUE(row->text.empty()) << event.target << " is a caption, not a result field";
     }
 }
@@ -65,7 +65,7 @@ TEST_P(StrapDesignCase, EveryTargetIsALabelOfTheWindow)
 // the punching stress of these footings is their shear stress.
 TEST_P(StrapDesignCase, ShearsAtTheInnerEndsAgreeAndPunchingEqualsShear)
 {
-    const ui::DesignResult result = designWith(GetParam().inputs);
+    const core::DesignResult result = designWith(GetParam().inputs);
     EXPECT_EQ(result.run.textOf("Label77"), result.run.textOf("Label78"));
     for (const char *footing : {" (1)", " (2)"})
         EXPECT_NEAR(traced(result.run, std::string("qp") + footing),
@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(Strap, StrapDesignCase, ::testing::ValuesIn(strap_cases
 
 TEST(StrapDesign, DefaultIntermediatesMatchTheWorkedExample)
 {
-    const ui::Run run = designWith({}).run;
+    const core::Run run = designWith({}).run;
     struct Value {
         const char *symbol;
         double expected, tolerance;
@@ -96,7 +96,7 @@ TEST(StrapDesign, DefaultIntermediatesMatchTheWorkedExample)
 TEST(StrapDesign, AnExactMultipleOfFiveStillGoesUp)
 {
     // pt1 = 55, R1 = 55 * 2.25 / 1.5 = 82.5, Apc = 55000, L1 = 220: Apc / L1 = 250 exactly.
-    const ui::Run run =
+    const core::Run run =
         designWith({{"Text1", "50"}, {"Text14", "2.25"}, {"Text13", "1"}, {"Text4", "70"}}).run;
     EXPECT_EQ(run.textOf("Label95"), "2.2");
     EXPECT_EQ(run.textOf("Label96"), "2.55");
@@ -105,9 +105,9 @@ TEST(StrapDesign, AnExactMultipleOfFiveStillGoesUp)
 
 TEST(StrapDesign, TheStrapListChangesOnlyItsSevenFields)
 {
-    const ui::Run before = designWith({}).run;
+    const core::Run before = designWith({}).run;
     for (const char *diameter : {"10", "12", "18", "22"}) {
-        const ui::Run after = designWith({{"Combo5", diameter}}).run;
+        const core::Run after = designWith({{"Combo5", diameter}}).run;
         ASSERT_EQ(after.events().size(), before.events().size());
         std::vector<std::string> changed;
         for (size_t i = 0; i < before.events().size(); ++i) {
@@ -138,7 +138,7 @@ class StrapRefusal : public ::testing::TestWithParam<RefusedCase>
 
 TEST_P(StrapRefusal, WritesNothingAndShowsNoBox)
 {
-    const ui::DesignResult result = designWith(GetParam().inputs);
+    const core::DesignResult result = designWith(GetParam().inputs);
     ASSERT_FALSE(result.accepted());
     EXPECT_TRUE(result.run.events().empty());
     EXPECT_EQ(result.refusal->control, GetParam().control);
@@ -193,17 +193,17 @@ TEST(StrapTable, InputsAreFieldsAndListsWithTheirDefaultTexts)
         {"Text9", "120"},   {"Text10", "5"},   {"Text11", "250"}, {"Text12", "3600"},
         {"Text13", "1.25"}, {"Text14", "4.5"}, {"Combo1", "12"},  {"Combo2", "12"},
         {"Combo3", "12"},   {"Combo4", "12"},  {"Combo5", "16"}};
-    ASSERT_EQ(strap::kInputs.size(), defaults.size());
+    ASSERT_EQ(strap::tables::kInputs.size(), defaults.size());
     for (size_t i = 0; i < defaults.size(); ++i) {
-        EXPECT_EQ(strap::kInputs[i].control, defaults[i].first);
-        const ui::Control *row = ui::findControl(strap::kControls, defaults[i].first);
+        EXPECT_EQ(strap::tables::kInputs[i].control, defaults[i].first);
+        const core::Control *row = core::findControl(strap::kControls, defaults[i].first);
         ASSERT_NE(row, nullptr) << defaults[i].first;
         EXPECT_EQ(row->text, defaults[i].second);
-        if (row->kind == ui::Kind::ComboBox) {
+        if (row->kind == core::Kind::ComboBox) {
             EXPECT_EQ(row->items, "10|12|16|18|22");
-            EXPECT_EQ(row->action, ui::Action::Design);
+            EXPECT_EQ(row->action, core::Action::Design);
         } else {
-            EXPECT_EQ(row->kind, ui::Kind::TextBox) << row->name;
+            EXPECT_EQ(row->kind, core::Kind::TextBox) << row->name;
         }
     }
 }
@@ -211,7 +211,7 @@ TEST(StrapTable, InputsAreFieldsAndListsWithTheirDefaultTexts)
 TEST(StrapTable, NamesAreUniqueAndContainersComeFirst)
 {
     std::set<std::string_view> seen;
-    for (const ui::Control &row : strap::kControls) {
+    for (const core::Control &row : strap::kControls) {
         ASSERT_FALSE(row.name.empty());
         EXPECT_TRUE(seen.insert(row.name).second) << "twice: " << row.name;
         if (row.name == "SSTab1")
@@ -227,20 +227,20 @@ TEST(StrapTable, ButtonsCarryTheirActions)
 {
     struct Button {
         const char *name;
-        ui::Action action;
+        core::Action action;
         int tab;
     };
     for (const Button &b :
-         {Button{"Command4", ui::Action::Design, 0}, Button{"Command1", ui::Action::Back, 0},
-          Button{"Command2", ui::Action::Print, 0}, Button{"Command3", ui::Action::Exit, 0},
-          Button{"Command6", ui::Action::Print, 1}, Button{"Command5", ui::Action::Back, 1},
-          Button{"Command7", ui::Action::Exit, 1}, Button{"Command8", ui::Action::Print, 2},
-          Button{"Command9", ui::Action::Print, 3}}) {
-        const ui::Control *row = ui::findControl(strap::kControls, b.name);
+         {Button{"Command4", core::Action::Design, 0}, Button{"Command1", core::Action::Back, 0},
+          Button{"Command2", core::Action::Print, 0}, Button{"Command3", core::Action::Exit, 0},
+          Button{"Command6", core::Action::Print, 1}, Button{"Command5", core::Action::Back, 1},
+          Button{"Command7", core::Action::Exit, 1}, Button{"Command8", core::Action::Print, 2},
+          Button{"Command9", core::Action::Print, 3}}) {
+        const core::Control *row = core::findControl(strap::kControls, b.name);
         ASSERT_NE(row, nullptr) << b.name;
         EXPECT_EQ(row->action, b.action) << b.name;
         EXPECT_EQ(row->tab, b.tab) << b.name;
-        EXPECT_EQ(row->back, ui::colours::lightOrange) << b.name;
+        EXPECT_EQ(row->back, core::colours::lightOrange) << b.name;
         EXPECT_DOUBLE_EQ(row->font.points, b.tab >= 2 ? 9.75 : 8.25) << b.name;
     }
 }

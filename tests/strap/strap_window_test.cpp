@@ -1,10 +1,10 @@
 #include "app/main_window.h"
 #include "strap/strap_design.h"
-#include "strap/strap_table.h"
+#include "strap/strap_tables.h"
 #include "strap/strap_windows.h"
 #include "strap_cases.h"
 #include "support/gui_test.h"
-#include "ui/controls.h"
+#include "widgets/controls.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -57,7 +57,7 @@ TEST_F(StrapWindowTest, OpensOnInputDataWithTheDefaultTextsAndEmptyResults)
     strap::StrapWindow *window = open();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->windowTitle(), "Design Of Strap Footing");
-    EXPECT_EQ(window->form().size(), QSize(ui::px(9180), ui::px(5505)));
+    EXPECT_EQ(window->form().size(), QSize(core::px(9180), core::px(5505)));
     EXPECT_EQ(window->currentTab(), 0);
     const QTabBar *bar = window->tabs()->tabBar();
     ASSERT_EQ(bar->count(), 4);
@@ -79,7 +79,7 @@ TEST_F(StrapWindowTest, OpensOnInputDataWithTheDefaultTextsAndEmptyResults)
 TEST_F(StrapWindowTest, EveryControlSitsOnItsTabOrContainer)
 {
     strap::StrapWindow *window = open();
-    for (const ui::Control &row : strap::kControls) {
+    for (const core::Control &row : strap::kControls) {
         QWidget *widget = window->control(row.name);
         ASSERT_NE(widget, nullptr) << row.name;
         if (row.parent == "SSTab1") {
@@ -244,8 +244,9 @@ TEST_F(StrapWindowTest, BothBackButtonsOpenTheMainWindowAt7800By6060)
         window->showTab(back == std::string("Command1") ? 0 : 1);
         click(window->control(back));
         EXPECT_FALSE(shell::isOpen(WindowKind::Strap)) << back;
-        ASSERT_TRUE(shell::isOpen(WindowKind::Form1)) << back;
-        EXPECT_EQ(shell::instance(WindowKind::Form1)->size(), QSize(ui::px(7800), ui::px(6060)));
+        ASSERT_TRUE(shell::isOpen(WindowKind::MainWindow)) << back;
+        EXPECT_EQ(shell::instance(WindowKind::MainWindow)->size(),
+                  QSize(core::px(7800), core::px(6060)));
     }
     EXPECT_EQ(testing_support::quitCount(), 0);
 }

@@ -12,11 +12,11 @@ namespace {
 
 using strip_cases::EdgeCase;
 
-ui::DesignRequest requestFor(int footingCase, bool concrete = false,
-                             const std::vector<strip_cases::Field> &inputs = {})
+core::DesignRequest requestFor(int footingCase, bool concrete = false,
+                               const std::vector<strip_cases::Field> &inputs = {})
 {
-    ui::DesignRequest request = ui::defaultRequest(strip::designSpec(), footingCase);
-    request.concreteWall = concrete;
+    core::DesignRequest request = core::defaultRequest(strip::windowInfo(), footingCase);
+    request.texts["Option1"] = concrete ? core::kCleared : core::kSelected;
     for (const auto &[control, text] : inputs) {
         EXPECT_TRUE(request.texts.contains(control)) << control;
         request.texts[control] = text;
@@ -24,9 +24,9 @@ ui::DesignRequest requestFor(int footingCase, bool concrete = false,
     return request;
 }
 
-std::optional<double> traced(const ui::Run &run, const std::string &symbol)
+std::optional<double> traced(const core::Run &run, const std::string &symbol)
 {
-    for (const ui::TraceEntry &entry : run.trace()) {
+    for (const core::TraceEntry &entry : run.trace()) {
         if (entry.symbol == symbol)
             return entry.value;
     }
@@ -40,7 +40,7 @@ class StripEdgeCase : public ::testing::TestWithParam<EdgeCase>
 TEST_P(StripEdgeCase, FieldsAndIntermediateValuesAreThoseWorkedByHand)
 {
     const EdgeCase &edge = GetParam();
-    const ui::DesignResult result =
+    const core::DesignResult result =
         strip::design(requestFor(edge.footingCase, edge.concrete, edge.inputs));
     ASSERT_TRUE(result.accepted()) << result.refusal->message;
     for (const auto &[control, text] : edge.expected)
@@ -57,11 +57,11 @@ INSTANTIATE_TEST_SUITE_P(Examples, StripEdgeCase, ::testing::ValuesIn(strip_case
 
 // --- write order --------------------------------------------------------------------------------
 
-std::vector<std::string> targetsOf(const ui::Run &run)
+std::vector<std::string> targetsOf(const core::Run &run)
 {
     std::vector<std::string> targets;
-    for (const ui::Event &event : run.events()) {
-        EXPECT_EQ(event.kind, ui::Event::Kind::SetText) << event.target;
+    for (const core::Event &event : run.events()) {
+        EXPECT_EQ(event.kind, core::Event::Kind::SetText) << event.target;
         targets.push_back(event.target);
     }
     return targets;
@@ -93,7 +93,7 @@ TEST(StripWriteOrder, EachCaseWritesItsFieldsOnceInStepOrder)
 TEST(StripWriteOrder, ACaseOutsideZeroToThreeWritesNothing)
 {
     for (int footingCase : {-1, 4, 7}) {
-        const ui::DesignResult result = strip::design(requestFor(footingCase));
+        const core::DesignResult result = strip::design(requestFor(footingCase));
         EXPECT_TRUE(result.accepted()) << footingCase;
         EXPECT_TRUE(result.run.events().empty()) << footingCase;
     }
@@ -101,18 +101,19 @@ TEST(StripWriteOrder, ACaseOutsideZeroToThreeWritesNothing)
 
 TEST(StripTables, EveryNameTheDesignAndTheChooserUseIsAControlOfTheWindow)
 {
-    const auto table = strip::designSpec().controls;
+    const auto table = strip::windowInfo().controls;
     for (int footingCase = 0; footingCase < 4; ++footingCase) {
-        const ui::DesignResult result = strip::design(requestFor(footingCase));
-        for (const ui::Event &event : result.run.events())
-            EXPECT_NE(ui::findControl(table, event.target), nullptr) << event.target;
-        for (const ui::CaseChange &change : strip::tables::caseChanges(footingCase))
-            EXPECT_NE(ui::findControl(table, change.control), nullptr) << change.control;
+        const core::DesignResult result = strip::design(requestFor(footingCase));
+        for (const core::Event &event : result.run.events())
+            EXPECT_NE(core::findControl(table, event.target), nullptr) << event.target;
+        for (const core::CaseChange &change : strip::tables::caseChanges(footingCase))
+            EXPECT_NE(core::findControl(table, change.control), nullptr) << change.control;
     }
-    for (const ui::InputSpec &input : strip::designSpec().inputs) {
-        const ui::Control *row = ui::findControl(table, input.control);
+    for (const core::InputField &input : strip::windowInfo().inputs) {
+        const core::Control *row = core::findControl(table, input.control);
         ASSERT_NE(row, nullptr) << input.control;
-        EXPECT_TRUE(row->kind == ui::Kind::TextBox || row->kind == ui::Kind::ComboBox)
+        EXPECT_TRUE(row->kind == core::Kind::TextBox || row->kind == core::Kind::ComboBox ||
+                        row->kind == core::Kind::OptionButton)
             << input.control;
     }
     EXPECT_TRUE(strip::tables::caseChanges(4).empty());
@@ -122,8 +123,8 @@ TEST(StripDesign, TheBondUsesTheMainBarsWhateverTheSecondaryDiameter)
 {
     // Changing only the secondary diameter leaves the bond stress of the main bars alone.
     for (int footingCase = 0; footingCase < 4; ++footingCase) {
-        const ui::Run with12 = strip::design(requestFor(footingCase)).run;
-        const ui::Run with25 =
+        const core::Run with12 = strip::design(requestFor(footingCase)).run;
+        const core::Run with25 =
             strip::design(requestFor(footingCase, false, {{"Combo2", "25"}})).run;
         EXPECT_EQ(traced(with12, "qb"), traced(with25, "qb")) << footingCase;
         EXPECT_EQ(traced(with12, "So"), traced(with25, "So")) << footingCase;
@@ -132,14 +133,14 @@ TEST(StripDesign, TheBondUsesTheMainBarsWhateverTheSecondaryDiameter)
 
 TEST(StripDesign, ColumnThicknessChangesNoField)
 {
-    const ui::Run standard = strip::design(requestFor(3)).run;
-    const ui::Run thicker = strip::design(requestFor(3, false, {{"Text11", "100"}})).run;
+    const core::Run standard = strip::design(requestFor(3)).run;
+    const core::Run thicker = strip::design(requestFor(3, false, {{"Text11", "100"}})).run;
     EXPECT_EQ(standard.events(), thicker.events());
 }
 
 TEST(StripDesign, ListTextsAreEchoedUnchangedInTheSketch)
 {
-    const ui::Run run = strip::design(requestFor(0, false, {{"Combo1", " 14 "}})).run;
+    const core::Run run = strip::design(requestFor(0, false, {{"Combo1", " 14 "}})).run;
     EXPECT_EQ(run.textOf("Label34"), " 14 ");
     EXPECT_EQ(run.textOf("Label27"), "21"); // 32.18 / 1.539 = 20.9
 }
@@ -161,7 +162,7 @@ class StripOddInput : public ::testing::TestWithParam<Odd>
 TEST_P(StripOddInput, IsDesignedUnchanged)
 {
     const Odd &odd = GetParam();
-    const ui::DesignResult result = strip::design(requestFor(odd.footingCase, false, odd.inputs));
+    const core::DesignResult result = strip::design(requestFor(odd.footingCase, false, odd.inputs));
     ASSERT_TRUE(result.accepted()) << result.refusal->message;
     for (const auto &[control, text] : odd.expected)
         EXPECT_EQ(result.run.textOf(control), text) << control;
@@ -224,7 +225,7 @@ class StripRefusal : public ::testing::TestWithParam<Bad>
 TEST_P(StripRefusal, WritesNothingAndNamesTheField)
 {
     const Bad &bad = GetParam();
-    const ui::DesignResult result = strip::design(requestFor(bad.footingCase, false, bad.inputs));
+    const core::DesignResult result = strip::design(requestFor(bad.footingCase, false, bad.inputs));
     ASSERT_FALSE(result.accepted());
     EXPECT_TRUE(result.run.events().empty());
     EXPECT_EQ(result.refusal->control, bad.control);
@@ -303,7 +304,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 int calc(const std::vector<std::string> &args, std::string &out, std::string &err)
 {
-    const std::array<const ui::DesignSpec *, 1> windows{&strip::designSpec()};
+    const std::array<const core::DesignWindowInfo *, 1> windows{&strip::windowInfo()};
     std::ostringstream o, e;
     const int status = headless::run(args, windows, o, e);
     out = o.str();

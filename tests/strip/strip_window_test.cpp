@@ -1,12 +1,12 @@
-#include "app/case_chooser.h"
 #include "app/main_window.h"
-#include "app/shell.h"
+#include "shell/case_chooser.h"
+#include "shell/registry.h"
 #include "strip/strip_design.h"
 #include "strip/strip_tables.h"
 #include "strip/strip_windows.h"
 #include "strip_edge_cases.h"
 #include "support/gui_test.h"
-#include "ui/controls.h"
+#include "widgets/controls.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -27,7 +27,7 @@ using testing_support::typeInto;
 
 QPoint at(int leftTwips, int topTwips)
 {
-    return {ui::px(leftTwips), ui::px(topTwips)};
+    return {core::px(leftTwips), core::px(topTwips)};
 }
 
 QString caption(const shell::ShellWindow *window, const std::string &name)
@@ -37,15 +37,15 @@ QString caption(const shell::ShellWindow *window, const std::string &name)
 
 strip::StripDesignWindow *designWindow()
 {
-    return shell::instanceAs<strip::StripDesignWindow>(WindowKind::DesignStrip);
+    return shell::instanceAs<strip::StripDesignWindow>(WindowKind::Strip);
 }
 
 // Opens the chooser as the foundation-type chooser does and picks a case by its caption or by
 // its sketch.
 strip::StripDesignWindow *openCase(int footingCase, bool bySketch = false)
 {
-    shell::openWindow(WindowKind::ChooseStrip, 6800, 6500);
-    shell::ShellWindow *chooser = shell::instance(WindowKind::ChooseStrip);
+    shell::openWindow(WindowKind::StripCases, 6800, 6500);
+    shell::ShellWindow *chooser = shell::instance(WindowKind::StripCases);
     if (bySketch)
         click(chooser->control("Picture1(" + std::to_string(footingCase) + ")"),
               QPoint(8, 8)); // outside the caption
@@ -68,7 +68,7 @@ using State = std::vector<std::tuple<std::string, bool, QRect, QString>>;
 State stateOf(const shell::ShellWindow *window)
 {
     State state;
-    for (const ui::Control &row : window->form().table()) {
+    for (const core::Control &row : window->form().table()) {
         const QWidget *control = window->control(row.name);
         state.emplace_back(std::string(row.name), control->isHidden(), control->geometry(),
                            ui::captionOf(control));
@@ -81,9 +81,9 @@ std::map<std::string, QString> resultTexts(const shell::ShellWindow *window)
 {
     std::map<std::string, QString> texts;
     for (int footingCase = 0; footingCase < 4; ++footingCase) {
-        const ui::DesignRequest request = ui::defaultRequest(strip::designSpec(), footingCase);
-        const ui::DesignResult result = strip::design(request);
-        for (const ui::Event &event : result.run.events())
+        const core::DesignRequest request = core::defaultRequest(strip::windowInfo(), footingCase);
+        const core::DesignResult result = strip::design(request);
+        for (const core::Event &event : result.run.events())
             texts[event.target] = caption(window, event.target);
     }
     return texts;
@@ -97,11 +97,11 @@ class StripWindowTest : public GuiTest
 
 TEST_F(StripWindowTest, ChooserShowsFourCaptionedSketchesInADashedGrid)
 {
-    shell::openWindow(WindowKind::ChooseStrip, 6800, 6500);
-    shell::ShellWindow *chooser = shell::instance(WindowKind::ChooseStrip);
+    shell::openWindow(WindowKind::StripCases, 6800, 6500);
+    shell::ShellWindow *chooser = shell::instance(WindowKind::StripCases);
     ASSERT_NE(chooser, nullptr);
     EXPECT_EQ(chooser->windowTitle(), "Shoosing Of Strip Footing Cases");
-    EXPECT_EQ(chooser->size(), QSize(ui::px(6800), ui::px(6500)));
+    EXPECT_EQ(chooser->size(), QSize(core::px(6800), core::px(6500)));
     const char *captions[] = {"Uniform Stress", "Uniform Stress With Moment", "Non Uniform Stress",
                               "Series Of Column"};
     for (int k = 0; k < 4; ++k) {
@@ -142,15 +142,15 @@ TEST_P(StripCaseTest, CaptionAndSketchOpenTheSamePreparedWindow)
     for (bool bySketch : {false, true}) {
         shell::resetForTests();
         testing_support::flushDeletes();
-        shell::showWindow(WindowKind::Form1);
+        shell::showWindow(WindowKind::MainWindow);
         strip::StripDesignWindow *window = openCase(look.footingCase, bySketch);
         ASSERT_NE(window, nullptr);
-        EXPECT_FALSE(shell::isOpen(WindowKind::ChooseStrip));
-        EXPECT_FALSE(shell::isOpen(WindowKind::Form1));
+        EXPECT_FALSE(shell::isOpen(WindowKind::StripCases));
+        EXPECT_FALSE(shell::isOpen(WindowKind::MainWindow));
         EXPECT_EQ(shell::openWindowCount(), 1);
-        EXPECT_EQ(shell::footingCase(), look.footingCase);
+        EXPECT_EQ(window->footingCase(), look.footingCase);
         EXPECT_EQ(window->windowTitle(), "Design Of Strip Footing");
-        EXPECT_EQ(window->size(), QSize(ui::px(11400), ui::px(8500)));
+        EXPECT_EQ(window->size(), QSize(core::px(11400), core::px(8500)));
 
         EXPECT_EQ(caption(window, "Frame1"), look.loadFrame);
         EXPECT_EQ(caption(window, "Label3"), look.loadCaption);
@@ -195,12 +195,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(StripWindowTest, DesignWindowStartsWithABrickWallEditableListsAndItsSketches)
 {
-    shell::openWindow(WindowKind::DesignStrip, 11400, 8500);
+    shell::openWindow(WindowKind::Strip, 11400, 8500);
     strip::StripDesignWindow *window = designWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->find<QRadioButton>("Option1")->isChecked());
     EXPECT_FALSE(window->find<QRadioButton>("Option2")->isChecked());
-    EXPECT_FALSE(window->request().concreteWall);
+    EXPECT_EQ(window->request().texts.at("Option1"), core::kSelected);
     for (const char *list : {"Combo1", "Combo2", "Combo3", "Combo4"})
         EXPECT_TRUE(window->find<QComboBox>(list)->isEditable()) << list;
     EXPECT_EQ(window->find<QComboBox>("Combo3")->currentText(), "8");
@@ -219,7 +219,7 @@ TEST_F(StripWindowTest, WallTypeLabelsSwitchTheOptionsWithoutDesigning)
     click(window->control("Label12"));
     EXPECT_TRUE(window->find<QRadioButton>("Option2")->isChecked());
     EXPECT_FALSE(window->find<QRadioButton>("Option1")->isChecked());
-    EXPECT_TRUE(window->request().concreteWall);
+    EXPECT_EQ(window->request().texts.at("Option1"), core::kCleared);
     click(window->control("Label8"));
     EXPECT_TRUE(window->find<QRadioButton>("Option1")->isChecked());
     EXPECT_FALSE(window->find<QRadioButton>("Option2")->isChecked());
@@ -231,7 +231,7 @@ TEST_F(StripWindowTest, WallTypeLabelsSwitchTheOptionsWithoutDesigning)
     click(window->control("Command1"));
     EXPECT_EQ(caption(window, "Label17"), "27.94");
     click(window->control("Option1"));
-    EXPECT_FALSE(window->request().concreteWall);
+    EXPECT_EQ(window->request().texts.at("Option1"), core::kSelected);
     EXPECT_EQ(caption(window, "Label17"), "27.94"); // the option alone runs nothing
 }
 
@@ -239,13 +239,13 @@ TEST_F(StripWindowTest, APickInAnyListRewritesEveryField)
 {
     strip::StripDesignWindow *window = openCase(3);
     for (const char *list : {"Combo1", "Combo2", "Combo3", "Combo4"}) {
-        const ui::Run run = strip::design(window->request()).run;
-        for (const ui::Event &event : run.events())
+        const core::Run run = strip::design(window->request()).run;
+        for (const core::Event &event : run.events())
             ui::setCaption(window->control(event.target), QStringLiteral("stale"));
         pick(window->find<QComboBox>(list), 1);
-        const ui::Run after = strip::design(window->request()).run;
+        const core::Run after = strip::design(window->request()).run;
         ASSERT_FALSE(after.events().empty());
-        for (const ui::Event &event : after.events())
+        for (const core::Event &event : after.events())
             EXPECT_EQ(caption(window, event.target), QString::fromStdString(event.text))
                 << list << " " << event.target;
     }
@@ -275,15 +275,15 @@ TEST_F(StripWindowTest, BackReturnsToTheMainWindowAndAReturnShowsTheDefaults)
     click(window->control("Command1"));
     EXPECT_EQ(caption(window, "Label73"), "35");
     click(window->control("Command2"));
-    EXPECT_FALSE(shell::isOpen(WindowKind::DesignStrip));
-    auto *main = shell::instanceAs<app::MainWindow>(WindowKind::Form1);
+    EXPECT_FALSE(shell::isOpen(WindowKind::Strip));
+    auto *main = shell::instanceAs<app::MainWindow>(WindowKind::MainWindow);
     ASSERT_NE(main, nullptr);
-    EXPECT_EQ(main->size(), QSize(ui::px(7800), ui::px(6060)));
+    EXPECT_EQ(main->size(), QSize(core::px(7800), core::px(6060)));
     testing_support::flushDeletes();
 
     // Main window, foundation-type chooser, strip chooser, "Uniform Stress With Moment".
     click(main->control("Command1"));
-    click(shell::instance(WindowKind::Form2)->control("Label2"));
+    click(shell::instance(WindowKind::TypeChooser)->control("Label2"));
     window = openCase(1);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(caption(window, "Text1"), "90");
@@ -326,9 +326,9 @@ TEST_F(StripWindowTest, BadInputShowsOneMessageAndLeavesTheResults)
 
 TEST_F(StripWindowTest, ACaseOutsideZeroToThreeLeavesEveryField)
 {
-    shell::setFootingCase(7);
-    shell::openWindow(WindowKind::DesignStrip, 11400, 8500);
+    shell::openWindow(WindowKind::Strip, 11400, 8500);
     strip::StripDesignWindow *window = designWindow();
+    window->setFootingCase(7);
     const State before = stateOf(window);
     click(window->control("Command1"));
     EXPECT_EQ(stateOf(window), before);
@@ -341,7 +341,7 @@ TEST_F(StripWindowTest, PrintPrintsTheWindowAndExitEndsTheProgram)
     click(window->control("Command3"));
     ASSERT_EQ(printer().pages.size(), 1u);
     EXPECT_EQ(printer().pages[0].window, "designstrip");
-    EXPECT_TRUE(shell::isOpen(WindowKind::DesignStrip));
+    EXPECT_TRUE(shell::isOpen(WindowKind::Strip));
     click(window->control("Command4"));
     EXPECT_EQ(quitCount(), 1);
 }

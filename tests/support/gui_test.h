@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/shell.h"
-#include "ui/seams.h"
+#include "shell/registry.h"
+#include "widgets/seams.h"
 
 #include <QImage>
 #include <QPoint>

@@ -1,0 +1,132 @@
+#include "core/design.h"
+
+#include "core/number_text.h"
+
+#include <algorithm>
+
+namespace core {
+
+std::string_view defaultText(const DesignWindowInfo &window, std::string_view control)
+{
+    const auto row = std::find_if(window.controls.begin(), window.controls.end(),
+                                  [&](const Control &c) { return c.name == control; });
+    if (row == window.controls.end())
+        return {};
+    if (row->kind == Kind::OptionButton)
+        return row->text == kSelected ? kSelected : kCleared;
+    return row->text;
+}
+
+DesignRequest defaultRequest(const DesignWindowInfo &window, int footingCase)
+{
+    DesignRequest request;
+    request.footingCase = footingCase;
+    for (const InputField &input : window.inputs)
+        request.texts.emplace(std::string(input.control),
+                              std::string(defaultText(window, input.control)));
+    return request;
+}
+
+std::string_view captionOf(const DesignWindowInfo &window, std::string_view control)
+{
+    for (const InputField &input : window.inputs) {
+        if (input.control == control)
+            return input.caption;
+    }
+    return {};
+}
+
+FieldReader::FieldReader(const FieldTexts &texts, std::span<const InputField> inputs)
+    : m_texts(texts), m_inputs(inputs)
+{}
+
+std::string FieldReader::quoted(std::string_view control) const
+{
+    for (const InputField &input : m_inputs) {
+        if (input.control == control)
+            return "\"" + std::string(input.caption) + "\"";
+    }
+    return "\"" + std::string(control) + "\"";
+}
+
+std::optional<double> FieldReader::read(std::string_view control)
+{
+    if (failed())
+        return std::nullopt;
+    const auto text = m_texts.find(control);
+    const ParsedNumber parsed =
+        parseNumber(text == m_texts.end() ? std::string_view{} : text->second);
+    if (parsed.ok())
+        return parsed.value;
+    switch (*parsed.error) {
+    case NumberTextError::Empty:
+        refuse(control, quoted(control) + " is empty: type a number.");
+        break;
+    case NumberTextError::NotANumber:
+        refuse(control, quoted(control) + " must be a number, written with a decimal point (\"" +
+                            text->second + "\" is not).");
+        break;
+    case NumberTextError::OutOfRange:
+        refuse(control, quoted(control) + " is out of range: type a number of ordinary size.");
+        break;
+    }
+    return std::nullopt;
+}
+
+double FieldReader::number(std::string_view control)
+{
+    return read(control).value_or(0.0);
+}
+
+bool FieldReader::selected(std::string_view control)
+{
+    if (failed())
+        return false;
+    const auto text = m_texts.find(control);
+    if (text != m_texts.end() && text->second == kSelected)
+        return true;
+    if (text != m_texts.end() && text->second == kCleared)
+        return false;
+    refuse(control, quoted(control) + " is an option: " + std::string(kSelected) + " selects it, " +
+                        std::string(kCleared) + " clears it.");
+    return false;
+}
+
+double FieldReader::positive(std::string_view control)
+{
+    return greaterThan(control, 0.0, "0");
+}
+
+double FieldReader::greaterThan(std::string_view control, double limit, std::string_view limitWords)
+{
+    const std::optional<double> value = read(control);
+    if (!value)
+        return 0.0;
+    if (!(*value > limit)) {
+        refuse(control, quoted(control) + " must be greater than " + std::string(limitWords) + ".");
+        return 0.0;
+    }
+    return *value;
+}
+
+void FieldReader::refuse(std::string_view control, std::string message)
+{
+    if (!failed())
+        m_refusal = Refusal{std::string(control), std::move(message)};
+}
+
+DesignResult FieldReader::refused() const
+{
+    return {Run{}, m_refusal};
+}
+
+DesignResult finish(Run run, std::string_view blame)
+{
+    if (run.allFinite())
+        return {std::move(run), std::nullopt};
+    return {Run{}, Refusal{{},
+                           "These inputs give no finite value for " + run.firstNonFinite() +
+                               ". Check " + std::string(blame) + "."}};
+}
+
+} // namespace core

@@ -1,0 +1,42 @@
+#include "app/window_factories.h"
+#include "shell/registry.h"
+#include "tools/snapshots/snapshots.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QStyleFactory>
+#include <QWidget>
+#include <cstdio>
+
+// Writes a PNG of every window, and of each case of the design windows, so anyone can look at
+// what a user sees: foundations-snapshots [FOLDER] (default: ./snapshots).
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setQuitOnLastWindowClosed(false);
+    shell::setQuitHandler([] {});
+    app::installWindowFactories();
+
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("snapshots");
+    if (!QDir().mkpath(folder)) {
+        std::fprintf(stderr, "foundations-snapshots: cannot create %s\n", qPrintable(folder));
+        return 1;
+    }
+    int failures = 0;
+    for (const snapshots::Snapshot &snapshot : snapshots::all()) {
+        shell::resetForTests();
+        QWidget *widget = snapshot.stage();
+        QApplication::processEvents();
+        const QString file = QDir(folder).filePath(snapshot.name + QStringLiteral(".png"));
+        if (!widget || !widget->grab().save(file)) {
+            std::fprintf(stderr, "foundations-snapshots: could not write %s\n", qPrintable(file));
+            ++failures;
+            continue;
+        }
+        std::printf("%s\n", qPrintable(file));
+    }
+    shell::resetForTests();
+    return failures == 0 ? 0 : 1;
+}

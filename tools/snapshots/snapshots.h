@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+namespace snapshots {
+
+// A picture of what a user sees: `stage` opens and prepares windows and returns the widget
+// to photograph; the snapshot tool writes it as <name>.png.
+struct Snapshot {
+    QString name;
+    std::function<QWidget *()> stage;
+};
+
+using Snapshots = std::vector<Snapshot>;
+
+// The pictures of each group of windows, and all of them in the order they are written.
+Snapshots shellWindows();
+Snapshots infoWindows();
+Snapshots isolatedWindows();
+Snapshots stripWindows();
+Snapshots combinedWindows();
+Snapshots strapWindows();
+Snapshots all();
+
+} // namespace snapshots
