@@ -4,7 +4,9 @@ design window, each with the exit status and every line the command printed.
 
     tools/make_golden_corpus.py build/app/foundations-calc > tests/golden/headless_corpus.txt
 
-The corpus pins the behaviour bit for bit; regenerate it only for a deliberate change of
+The corpus pins the behaviour bit for bit: the events and messages exactly, and the
+intermediate values of --trace (15 significant digits) as lines that must still appear, in the
+same order, among the trace of the run. Regenerate it only for a deliberate change of
 behaviour, and say so in the commit."""
 import random
 import subprocess
@@ -78,12 +80,17 @@ def main():
             for _ in range(RUNS_PER_CONFIG):
                 args = [window] + config + arguments(rng, window, spec)
                 done = subprocess.run([calc] + args, capture_output=True, text=True)
+                traced = subprocess.run([calc] + args + ["--trace"], capture_output=True,
+                                        text=True)
                 print("run: " + " ".join(args))
                 print(f"exit: {done.returncode}")
                 for line in done.stdout.splitlines():
                     print("out: " + line)
                 for line in done.stderr.splitlines():
                     print("err: " + line)
+                for line in traced.stdout.splitlines():
+                    if line.startswith("trace: "):
+                        print(line)
 
 
 main()

@@ -1,9 +1,12 @@
 // The golden corpus: a few hundred random inputs of every case of every design window, with
 // the exit status and every line the headless command printed for them when the corpus was
 // written. Any change of a number, a caption, a message or the order of the writes shows here.
+// The intermediate values printed by --trace (15 significant digits) must still be there, in
+// the same order; a run may note more of them than it did.
 #include "app/design_windows.h"
 #include "app/headless.h"
 
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -16,6 +19,7 @@ struct Record {
     std::vector<std::string> args;
     int exit = -1;
     std::string out, err;
+    std::vector<std::string> trace;
     std::string command; // as written in the corpus, for the failure message
 };
 
@@ -47,9 +51,34 @@ std::vector<Record> readCorpus(const std::string &path)
             records.back().out += line.substr(5) + "\n";
         } else if (line.rfind("err: ", 0) == 0) {
             records.back().err += line.substr(5) + "\n";
+        } else if (line.rfind("trace: ", 0) == 0) {
+            records.back().trace.push_back(line);
         }
     }
     return records;
+}
+
+std::vector<std::string> lines(const std::string &text)
+{
+    std::vector<std::string> all;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        all.push_back(line);
+    return all;
+}
+
+// The first recorded trace line that is missing from `traced`, in order; "" when none is.
+std::string firstMissing(const std::vector<std::string> &recorded,
+                         const std::vector<std::string> &traced)
+{
+    auto at = traced.begin();
+    for (const std::string &line : recorded) {
+        at = std::find(at, traced.end(), line);
+        if (at == traced.end())
+            return line;
+        ++at;
+    }
+    return {};
 }
 
 TEST(HeadlessGoldenCorpus, EveryRecordedRunPrintsTheSameLines)
@@ -64,6 +93,12 @@ TEST(HeadlessGoldenCorpus, EveryRecordedRunPrintsTheSameLines)
         EXPECT_EQ(out.str(), record.out) << record.command;
         EXPECT_EQ(err.str(), record.err) << record.command;
         (status == headless::kDesigned ? designed : refused) += 1;
+
+        std::vector<std::string> args = record.args;
+        args.push_back("--trace");
+        std::ostringstream traceOut, traceErr;
+        headless::run(args, app::designWindows(), traceOut, traceErr);
+        EXPECT_EQ(firstMissing(record.trace, lines(traceOut.str())), "") << record.command;
     }
     // The corpus exercises both outcomes.
     EXPECT_GT(designed, 300);
