@@ -41,7 +41,55 @@ void Run::messageBox(std::string_view text, std::string_view title)
 void Run::note(std::string_view symbol, double value, std::string_view unit)
 {
     checkFinite(symbol, value);
-    m_trace.push_back({std::string(symbol), value, std::string(unit)});
+    m_trace.push_back({std::string(symbol), value, std::string(unit), std::nullopt, m_heading, {}});
+}
+
+void Run::heading(std::string_view title)
+{
+    m_heading = std::string(title);
+}
+
+Term Run::step(std::string_view symbol, const Term &value, std::string_view unit,
+               std::string_view note)
+{
+    checkFinite(symbol, value.value());
+    m_trace.push_back({std::string(symbol), value.value(), std::string(unit), value, m_heading,
+                       std::string(note)});
+    return Term::symbol(symbol, value.value());
+}
+
+void Run::check(Check check)
+{
+    checkFinite(check.name, check.demand);
+    checkFinite(check.name, check.capacity);
+    m_checks.push_back(std::move(check));
+}
+
+void Run::warn(Warning warning)
+{
+    m_warnings.push_back(std::move(warning));
+}
+
+void Run::concrete(ConcreteBlock block)
+{
+    checkFinite(block.part, block.volume());
+    m_concrete.push_back(std::move(block));
+}
+
+void Run::bars(BarLine line)
+{
+    checkFinite(line.description, line.mass());
+    m_bars.push_back(std::move(line));
+}
+
+void Run::sketch(Sketch sketch)
+{
+    m_sketches.push_back(std::move(sketch));
+}
+
+void Run::assume(std::string_view assumption)
+{
+    m_assumptions.emplace_back(assumption);
 }
 
 std::optional<std::string> Run::textOf(std::string_view target) const

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/calculation.h"
+#include "core/term.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,11 +25,15 @@ struct Event {
     friend bool operator==(const Event &, const Event &) = default;
 };
 
-// A named intermediate quantity of a run, in step order.
+// A named intermediate quantity of a run, in step order. A step of the calculation also keeps
+// the term it was computed from, so a report can write "symbol = formula = numbers = value".
 struct TraceEntry {
     std::string symbol;
     double value = 0.0;
     std::string unit;
+    std::optional<Term> expression; // absent for a value noted without its formula
+    std::string heading;            // the group of steps it belongs to ("Punching")
+    std::string note;               // why this formula applies: "dr = 45 ≤ t − cover = 55"
 };
 
 // The complete, ordered outcome of one design run.
@@ -41,8 +48,27 @@ public:
     void messageBox(std::string_view text, std::string_view title);
     void note(std::string_view symbol, double value, std::string_view unit = {});
 
+    // The calculation as a report writes it. `heading` starts a group of steps; `step` notes
+    // a quantity with the term it is computed from and returns it as a symbol for the
+    // formulas that follow. Every step is also a trace entry.
+    void heading(std::string_view title);
+    Term step(std::string_view symbol, const Term &value, std::string_view unit = {},
+              std::string_view note = {});
+    void check(Check check);
+    void warn(Warning warning);
+    void concrete(ConcreteBlock block);
+    void bars(BarLine line);
+    void sketch(Sketch sketch);
+    void assume(std::string_view assumption); // a line of the report's stated assumptions
+
     const std::vector<Event> &events() const { return m_events; }
     const std::vector<TraceEntry> &trace() const { return m_trace; }
+    const std::vector<Check> &checks() const { return m_checks; }
+    const std::vector<Warning> &warnings() const { return m_warnings; }
+    const std::vector<ConcreteBlock> &concrete() const { return m_concrete; }
+    const std::vector<BarLine> &bars() const { return m_bars; }
+    const std::vector<Sketch> &sketches() const { return m_sketches; }
+    const std::vector<std::string> &assumptions() const { return m_assumptions; }
 
     // The last text written to a control by this run, if any.
     std::optional<std::string> textOf(std::string_view target) const;
@@ -56,6 +82,13 @@ private:
 
     std::vector<Event> m_events;
     std::vector<TraceEntry> m_trace;
+    std::string m_heading;
+    std::vector<Check> m_checks;
+    std::vector<Warning> m_warnings;
+    std::vector<ConcreteBlock> m_concrete;
+    std::vector<BarLine> m_bars;
+    std::vector<Sketch> m_sketches;
+    std::vector<std::string> m_assumptions;
     bool m_allFinite = true;
     std::string m_firstNonFinite;
 };

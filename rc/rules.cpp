@@ -1,0 +1,141 @@
+#include "rc/rules.h"
+
+#include <cmath>
+
+namespace rc {
+
+Term pi()
+{
+    static const double value = 4.0 * std::atan(1.0);
+    return Term::constant("π", value);
+}
+
+Term totalLoad(const Term &P)
+{
+    return kSelfWeightFactor * P;
+}
+
+Term workingLoad(const Term &pt)
+{
+    return pt / kLoadFactor;
+}
+
+Term rcSide(const Term &pcSide, double projection)
+{
+    const Term side = pcSide - projection;
+    return side.value() <= 0 ? pcSide : side;
+}
+
+Term shearStrength(const Term &fcu)
+{
+    return kShearCoefficient * sqrt(fcu / kGammaC);
+}
+
+Term punchingRoot(const Term &fcu)
+{
+    return sqrt(fcu / kGammaC);
+}
+
+Term punchingPerimeterRule(const Term &d, const Term &per, const Term &fcu)
+{
+    return kPunchingCoefficient * (kPunchingDepthRatio * d / per + kPunchingShapeTerm) *
+           punchingRoot(fcu);
+}
+
+Term punchingShapeRule(const Term &tc, const Term &bc, const Term &fcu)
+{
+    return (kPunchingSidesTerm + tc / bc) * punchingRoot(fcu);
+}
+
+Term requiredDepth(const Term &M, const Term &fcu, const Term &b)
+{
+    return kDepthCoefficient * sqrt(M / (fcu * b));
+}
+
+Depth chooseDepth(const Term &dr, const Term &t, const Term &cover)
+{
+    const Term available = t - cover;
+    if (dr.value() <= available.value())
+        return {dr, available, t, true};
+    return {dr, dr, dr + cover, false};
+}
+
+Term steelArea(const Term &M, const Term &fy, const Term &d)
+{
+    return M / (kLeverArm * fy * d);
+}
+
+Term minimumSteel(const Term &x, const Term &y)
+{
+    return kMinSteelPercent * x * y / 100.0;
+}
+
+Term minimumMesh(const Term &width)
+{
+    return kMinMeshPerMetre * width / kCmPerMetre;
+}
+
+Term barArea(const Term &phi)
+{
+    return (pi() / 4.0) * square(phi / 10.0);
+}
+
+Term barCount(const Term &As, const Term &a)
+{
+    return floor(As / a) + 1.0;
+}
+
+Term barPerimeter(const Term &phi, const Term &n)
+{
+    return (phi / 10.0) * pi() * n;
+}
+
+Term bondStress(const Term &Q, const Term &d, const Term &So)
+{
+    return Q / (kBondLeverArm * d * So);
+}
+
+double bondLimit(double fy)
+{
+    return fy == kMildSteelFy ? kBondLimitMild : kBondLimitOther;
+}
+
+namespace {
+
+core::Check checkOf(std::string_view footing, std::string_view name, const Term &demand,
+                    const Term &capacity, std::string_view unit, std::string_view control)
+{
+    core::Check check;
+    check.footing = std::string(footing);
+    check.name = std::string(name);
+    check.demandSymbol = demand.formula();
+    check.capacitySymbol = capacity.formula();
+    check.demand = demand.value();
+    check.capacity = capacity.value();
+    check.unit = std::string(unit);
+    check.control = std::string(control);
+    return check;
+}
+
+} // namespace
+
+core::Check compare(std::string_view footing, std::string_view name, const Term &demand,
+                    const Term &capacity, std::string_view unit, std::string_view control)
+{
+    core::Check check = checkOf(footing, name, demand, capacity, unit, control);
+    check.outcome = demand.value() <= capacity.value() ? core::Check::Outcome::Pass
+                                                       : core::Check::Outcome::Fail;
+    return check;
+}
+
+core::Check notApplicable(std::string_view footing, std::string_view name, const Term &demand,
+                          const Term &capacity, std::string_view unit, std::string_view reason,
+                          std::string_view control)
+{
+    core::Check check = checkOf(footing, name, demand, capacity, unit, control);
+    check.outcome = core::Check::Outcome::NotApplicable;
+    check.reason = std::string(reason);
+    return check;
+}
+
+} // namespace rc

@@ -1,0 +1,144 @@
+// The shared concrete rules, each against values worked by hand, and every min, max and choice
+// of a rule from both sides.
+#include "rc/rules.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+using core::Term;
+
+Term sym(const char *name, double value)
+{
+    return Term::symbol(name, value);
+}
+
+TEST(Loads, OwnWeightAndWorkingLoad)
+{
+    EXPECT_DOUBLE_EQ(rc::totalLoad(90).value(), 99.0);
+    EXPECT_DOUBLE_EQ(rc::workingLoad(99).value(), 66.0);
+    EXPECT_EQ(rc::totalLoad(sym("P", 90)).formula(), "1.1 × P");
+}
+
+TEST(RcSide, SixtyCentimetresShorterUnlessNothingIsLeft)
+{
+    EXPECT_DOUBLE_EQ(rc::rcSide(320).value(), 260.0);
+    EXPECT_DOUBLE_EQ(rc::rcSide(61).value(), 1.0);
+    EXPECT_DOUBLE_EQ(rc::rcSide(60).value(), 60.0); // 0 left: the PC side
+    EXPECT_DOUBLE_EQ(rc::rcSide(30).value(), 30.0);
+    EXPECT_DOUBLE_EQ(rc::rcSide(100, 30).value(), 70.0);
+    EXPECT_DOUBLE_EQ(rc::rcSide(30, 30).value(), 30.0);
+}
+
+TEST(ConcreteStrength, ShearAndTheThreePunchingRules)
+{
+    // fcu = 250: √(250 / 1.5) = 12.9099...; qcu = 0.75 of it.
+    const double root = std::sqrt(250.0 / 1.5);
+    EXPECT_NEAR(rc::shearStrength(250).value(), 9.6825, 5e-5);
+    EXPECT_DOUBLE_EQ(rc::punchingRoot(250).value(), root);
+    // d = 55, per = 2 (60 + 30) + 4 × 55 = 400: 2.5 (4 × 55 / 400 + 0.2) = 1.875.
+    EXPECT_DOUBLE_EQ(rc::punchingPerimeterRule(55, 400, 250).value(), 1.875 * root);
+    // The long side over the short side: tc = 60 along L, bc = 30 along B gives 2.5, the
+    // other way round 1.0; a rule with the sides swapped is caught here.
+    EXPECT_DOUBLE_EQ(rc::punchingShapeRule(60, 30, 250).value(), 2.5 * root);
+    EXPECT_DOUBLE_EQ(rc::punchingShapeRule(30, 60, 250).value(), 1.0 * root);
+    EXPECT_EQ(rc::punchingShapeRule(sym("tc", 60), sym("bc", 30), sym("fcu", 250)).formula(),
+              "(0.5 + tc / bc) × √(fcu / 1.5)");
+}
+
+TEST(ConcreteStrength, EachPunchingRuleGovernsSomewhere)
+{
+    struct Case {
+        double d, per, tc, bc;
+        int governing; // 1, 2 or 3
+    };
+    // Perimeter rule: shallow on a long perimeter. Shape rule: a slender column. The plain
+    // root: deep on a short perimeter with a square column.
+    for (const Case &c :
+         {Case{10, 1000, 60, 60, 1}, Case{60, 200, 20, 200, 2}, Case{60, 200, 40, 40, 3}}) {
+        const Term q1 = rc::punchingPerimeterRule(c.d, c.per, 250);
+        const Term q2 = rc::punchingShapeRule(c.tc, c.bc, 250);
+        const Term q3 = rc::punchingRoot(250);
+        const double governing = min(q1, q2, q3).value();
+        const double expected = c.governing == 1   ? q1.value()
+                                : c.governing == 2 ? q2.value()
+                                                   : q3.value();
+        EXPECT_EQ(governing, expected) << c.governing;
+        EXPECT_LT(governing, std::max({q1.value(), q2.value(), q3.value()}));
+    }
+}
+
+TEST(Depth, RequiredDepthAndBothBranchesOfTheChoice)
+{
+    // M = 5097447 kg.cm per metre, fcu = 250, b = 100: 3 √(203.9) = 42.84.
+    EXPECT_NEAR(rc::requiredDepth(5097447, 250, 100).value(), 42.84, 5e-3);
+    struct Case {
+        double dr, t, cover;
+        double d, thickness;
+        bool stands;
+    };
+    for (const Case &c : {Case{45, 60, 5, 55, 60, true}, Case{55, 60, 5, 55, 60, true},
+                          Case{60, 60, 5, 60, 65, false}, Case{80, 60, 7.5, 80, 87.5, false}}) {
+        const rc::Depth depth = rc::chooseDepth(c.dr, c.t, c.cover);
+        EXPECT_DOUBLE_EQ(depth.d.value(), c.d) << c.dr;
+        EXPECT_DOUBLE_EQ(depth.thickness.value(), c.thickness) << c.dr;
+        EXPECT_EQ(depth.assumedStands, c.stands) << c.dr;
+    }
+}
+
+TEST(Steel, AreaMinimumsAndBars)
+{
+    // M = 2000000 kg.cm, fy = 3600, d = 55: 2000000 / (0.8 × 3600 × 55) = 12.626 cm2.
+    EXPECT_NEAR(rc::steelArea(2000000, 3600, 55).value(), 12.626, 5e-4);
+    EXPECT_DOUBLE_EQ(rc::minimumSteel(260, 55).value(), 28.6);
+    // 6.78 cm2 per metre exactly: a mesh of 6.7 or 6.8 shows here.
+    EXPECT_DOUBLE_EQ(rc::minimumMesh(100).value(), 6.78);
+    EXPECT_DOUBLE_EQ(rc::minimumMesh(470).value(), 6.78 * 470 / 100);
+    // Both sides of the larger of the mesh and the 0.2 % rule.
+    EXPECT_DOUBLE_EQ(max(rc::minimumMesh(470), rc::minimumSteel(55, 470)).value(), 51.7);
+    EXPECT_DOUBLE_EQ(max(rc::minimumMesh(470), rc::minimumSteel(30, 470)).value(), 31.866);
+    EXPECT_NEAR(rc::barArea(12).value(), 1.130973, 1e-6);
+    EXPECT_NEAR(rc::barArea(25).value(), 4.908739, 1e-6);
+    // One bar more than the area needs, even at an exact multiple.
+    const Term a = rc::barArea(16);
+    EXPECT_DOUBLE_EQ(rc::barCount(a * 3.0, a).value(), 4.0);
+    EXPECT_DOUBLE_EQ(rc::barCount(a * 3.5, a).value(), 4.0);
+    EXPECT_DOUBLE_EQ(rc::barCount(0.1, a).value(), 1.0);
+    EXPECT_NEAR(rc::barPerimeter(12, 29).value(), 1.2 * M_PI * 29, 1e-9);
+}
+
+TEST(Bond, StressAndTheLimitForEveryFy)
+{
+    // Q = 100000 kg, d = 55, Σo = 100 cm: 100000 / (0.87 × 55 × 100) = 20.899.
+    EXPECT_NEAR(rc::bondStress(100000, 55, 100).value(), 20.899, 5e-4);
+    struct Case {
+        double fy, limit;
+    };
+    // Mild steel only at exactly 2400; any other fy, below or above, takes 35.
+    for (const Case &c : {Case{2400, 11}, Case{2399.99, 35}, Case{2300, 35}, Case{2400.01, 35},
+                          Case{3600, 35}, Case{4000, 35}})
+        EXPECT_EQ(rc::bondLimit(c.fy), c.limit) << c.fy;
+}
+
+TEST(Checks, PassAtEqualityFailAboveAndNotApplicableWithItsReason)
+{
+    const Term qsh = sym("qsh", 9.0), qcu = sym("qcu", 9.0);
+    const core::Check equal =
+        rc::compare("Footing", "One-way shear", qsh, qcu, "kg/cm2", "Label33");
+    EXPECT_EQ(equal.passes(), true);
+    EXPECT_DOUBLE_EQ(equal.ratio(), 1.0);
+    EXPECT_EQ(equal.demandSymbol, "qsh");
+    EXPECT_EQ(equal.capacitySymbol, "qcu");
+    EXPECT_EQ(equal.control, "Label33");
+    const core::Check above = rc::compare("Footing", "One-way shear", sym("qsh", 9.01), qcu, "");
+    EXPECT_EQ(above.passes(), false);
+    EXPECT_GT(above.ratio(), 1.0);
+    const core::Check none =
+        rc::notApplicable("Footing", "Punching", sym("qp", 0), sym("qcup", 12), "kg/cm2",
+                          "the punching perimeter lies outside the footing");
+    EXPECT_FALSE(none.passes().has_value());
+    EXPECT_EQ(none.reason, "the punching perimeter lies outside the footing");
+}
+
+} // namespace
