@@ -98,27 +98,30 @@ void notePunching(core::Run &run, const Punching &p, std::string_view column)
 core::DesignResult design(const core::DesignRequest &request)
 {
     core::FieldReader reader(request.texts, tables::kInputs);
-    const double P1 = reader.positive("Text1");
-    const double P2 = reader.positive("Text2");
-    const double bc1 = reader.positive("Text6");
-    const double tc1 = reader.positive("Text7");
-    const double bc2 = reader.positive("Text8");
-    const double tc2 = reader.positive("Text9");
-    const double fcu = reader.positive("Text10");
-    const double fy = reader.positive("Text11");
-    const double qall = reader.positive("Text12");
-    const double cover = reader.positive("Text5");
+    const double P1 = reader.positive("Text1").value();
+    const double P2 = reader.positive("Text2").value();
+    const double bc1 = reader.positive("Text6").value();
+    const double tc1 = reader.positive("Text7").value();
+    const double bc2 = reader.positive("Text8").value();
+    const double tc2 = reader.positive("Text9").value();
+    const double fcu = reader.positive("Text10").value();
+    const double fy = reader.positive("Text11").value();
+    const double qall = reader.positive("Text12").value();
+    const double cover = reader.positive("Text5").value();
     // Column centres closer than half the two sides would put one column inside the other.
-    const double S = reader.greaterThan("Text13", (tc1 + tc2) / 200,
-                                        core::formatNumber((tc1 + tc2) / 200) +
-                                            " m, half the two column sides together");
-    const double t1 = reader.positive("Text3");
+    const double S = reader
+                         .greaterThan("Text13", (tc1 + tc2) / 200,
+                                      core::formatNumber((tc1 + tc2) / 200) +
+                                          " m, half the two column sides together")
+                         .value();
+    const double t1 = reader.positive("Text3").value();
     const double ta =
-        reader.greaterThan("Text4", cover, "the cover, " + core::formatNumber(cover) + " cm");
-    const double Dtop = reader.positive("Combo1");
-    const double Dbot = reader.positive("Combo2");
-    const double Db1 = reader.positive("Combo3");
-    const double Db2 = reader.positive("Combo4");
+        reader.greaterThan("Text4", cover, "the cover, " + core::formatNumber(cover) + " cm")
+            .value();
+    const double Dtop = reader.positive("Combo1").value();
+    const double Dbot = reader.positive("Combo2").value();
+    const double Db1 = reader.positive("Combo3").value();
+    const double Db2 = reader.positive("Combo4").value();
     if (reader.failed())
         return reader.refused();
     const std::string &topText = request.texts.at("Combo1");

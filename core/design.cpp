@@ -73,9 +73,21 @@ std::optional<double> FieldReader::read(std::string_view control)
     return std::nullopt;
 }
 
-double FieldReader::number(std::string_view control)
+Term FieldReader::term(std::string_view control, double value) const
 {
-    return read(control).value_or(0.0);
+    for (std::size_t i = 0; i < m_inputs.size(); ++i) {
+        if (m_inputs[i].control == control) {
+            const std::string_view symbol =
+                m_inputs[i].symbol.empty() ? m_inputs[i].control : m_inputs[i].symbol;
+            return Term::symbol(symbol, value, i < 64 ? std::uint64_t{1} << i : 0);
+        }
+    }
+    return Term::symbol(control, value);
+}
+
+Term FieldReader::number(std::string_view control)
+{
+    return term(control, read(control).value_or(0.0));
 }
 
 bool FieldReader::selected(std::string_view control)
@@ -92,21 +104,21 @@ bool FieldReader::selected(std::string_view control)
     return false;
 }
 
-double FieldReader::positive(std::string_view control)
+Term FieldReader::positive(std::string_view control)
 {
     return greaterThan(control, 0.0, "0");
 }
 
-double FieldReader::greaterThan(std::string_view control, double limit, std::string_view limitWords)
+Term FieldReader::greaterThan(std::string_view control, double limit, std::string_view limitWords)
 {
     const std::optional<double> value = read(control);
     if (!value)
-        return 0.0;
+        return term(control, 0.0);
     if (!(*value > limit)) {
         refuse(control, quoted(control) + " must be greater than " + std::string(limitWords) + ".");
-        return 0.0;
+        return term(control, 0.0);
     }
-    return *value;
+    return term(control, *value);
 }
 
 void FieldReader::refuse(std::string_view control, std::string message)

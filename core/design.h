@@ -21,6 +21,9 @@ struct InputField {
     std::string_view caption;
     std::string_view symbol = {}; // as the calculation writes it: "fcu", "qall", "φL"
     std::string_view unit = {};   // "t", "cm", "kg/cm2"; empty for an option
+    // The plausible range of a number; low == high means no range is set.
+    double low = 0;
+    double high = 0;
 };
 
 // Why a run was refused: the field (by control and caption) and the condition it breaks.
@@ -72,11 +75,13 @@ class FieldReader
 public:
     FieldReader(const FieldTexts &texts, std::span<const InputField> inputs);
 
-    double number(std::string_view control);   // any number
-    bool selected(std::string_view control);   // an option button: kSelected or kCleared
-    double positive(std::string_view control); // greater than 0
+    // Each number comes back as a term named by the input's symbol, marked with the input it
+    // is, so every quantity computed from it knows the inputs behind it.
+    Term number(std::string_view control);   // any number
+    Term positive(std::string_view control); // greater than 0
     // greater than `limit`; `limitWords` completes "must be greater than ...".
-    double greaterThan(std::string_view control, double limit, std::string_view limitWords);
+    Term greaterThan(std::string_view control, double limit, std::string_view limitWords);
+    bool selected(std::string_view control); // an option button: kSelected or kCleared
 
     // Record a failure found later by the design itself (a derived quantity out of range).
     void refuse(std::string_view control, std::string message);
@@ -88,6 +93,7 @@ public:
 
 private:
     std::optional<double> read(std::string_view control);
+    Term term(std::string_view control, double value) const;
 
     const FieldTexts &m_texts;
     std::span<const InputField> m_inputs;

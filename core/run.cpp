@@ -18,6 +18,12 @@ void Run::setNumber(std::string_view target, double value)
     setText(target, formatNumber(value));
 }
 
+void Run::setNumber(std::string_view target, const Term &value)
+{
+    checkFinite(target, value.value(), value.inputs());
+    setText(target, formatNumber(value.value()));
+}
+
 void Run::show(std::string_view target)
 {
     m_events.push_back({Event::Kind::Show, std::string(target), {}, {}, 0, 0});
@@ -52,10 +58,10 @@ void Run::heading(std::string_view title)
 Term Run::step(std::string_view symbol, const Term &value, std::string_view unit,
                std::string_view note)
 {
-    checkFinite(symbol, value.value());
+    checkFinite(symbol, value.value(), value.inputs());
     m_trace.push_back({std::string(symbol), value.value(), std::string(unit), value, m_heading,
                        std::string(note)});
-    return Term::symbol(symbol, value.value());
+    return Term::symbol(symbol, value.value(), value.inputs());
 }
 
 void Run::check(Check check)
@@ -102,11 +108,12 @@ std::optional<std::string> Run::textOf(std::string_view target) const
     return text;
 }
 
-void Run::checkFinite(std::string_view name, double value)
+void Run::checkFinite(std::string_view name, double value, std::uint64_t inputs)
 {
     if (!std::isfinite(value) && m_allFinite) {
         m_allFinite = false;
         m_firstNonFinite = std::string(name);
+        m_firstNonFiniteInputs = inputs;
     }
 }
 

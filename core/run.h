@@ -42,6 +42,7 @@ class Run
 public:
     void setText(std::string_view target, std::string_view text);
     void setNumber(std::string_view target, double value); // general number format
+    void setNumber(std::string_view target, const Term &value);
     void show(std::string_view target);
     void hide(std::string_view target);
     void setColours(std::string_view target, std::uint32_t back, std::uint32_t fore);
@@ -74,11 +75,13 @@ public:
     std::optional<std::string> textOf(std::string_view target) const;
     // Every number written or noted was finite.
     bool allFinite() const { return m_allFinite; }
-    // Name of the first non-finite quantity, for the refusal message.
+    // Name of the first non-finite quantity, and the inputs it depends on (bit i for the i-th
+    // input field; 0 when it was noted as a bare number), for the refusal message.
     const std::string &firstNonFinite() const { return m_firstNonFinite; }
+    std::uint64_t firstNonFiniteInputs() const { return m_firstNonFiniteInputs; }
 
 private:
-    void checkFinite(std::string_view name, double value);
+    void checkFinite(std::string_view name, double value, std::uint64_t inputs = 0);
 
     std::vector<Event> m_events;
     std::vector<TraceEntry> m_trace;
@@ -91,6 +94,7 @@ private:
     std::vector<std::string> m_assumptions;
     bool m_allFinite = true;
     std::string m_firstNonFinite;
+    std::uint64_t m_firstNonFiniteInputs = 0;
 };
 
 // One line of the headless command: "Label37=2.45", "show: Picture2", "hide: Picture3",

@@ -51,6 +51,7 @@ struct Term::Node {
     int op = Number;
     std::string name;
     double value = 0;
+    std::uint64_t inputs = 0;
     std::shared_ptr<const Node> a, b;
 };
 
@@ -139,12 +140,13 @@ void write(const Term::Node &node, bool withNumbers, std::string &out)
     }
 }
 
-NodePtr leaf(int op, std::string_view name, double value)
+NodePtr leaf(int op, std::string_view name, double value, std::uint64_t inputs = 0)
 {
     auto node = std::make_shared<Term::Node>();
     node->op = op;
     node->name = std::string(name);
     node->value = value;
+    node->inputs = inputs;
     return node;
 }
 
@@ -155,9 +157,9 @@ Term::Term(double value) : m_value(value) {}
 Term::Term(double value, std::shared_ptr<const Node> node) : m_value(value), m_node(std::move(node))
 {}
 
-Term Term::symbol(std::string_view name, double value)
+Term Term::symbol(std::string_view name, double value, std::uint64_t inputs)
 {
-    return Term(value, leaf(Symbol, name, value));
+    return Term(value, leaf(Symbol, name, value, inputs));
 }
 
 Term Term::constant(std::string_view name, double value)
@@ -168,6 +170,11 @@ Term Term::constant(std::string_view name, double value)
 bool Term::isLeaf() const
 {
     return !m_node || m_node->op == Symbol || m_node->op == Constant || m_node->op == Number;
+}
+
+std::uint64_t Term::inputs() const
+{
+    return m_node ? m_node->inputs : 0;
 }
 
 std::string Term::formula() const
@@ -205,6 +212,7 @@ Term apply(int op, const Term &a, const Term &b, double value)
     node->value = value;
     node->a = nodeOf(a, a.m_node);
     node->b = nodeOf(b, b.m_node);
+    node->inputs = a.inputs() | b.inputs();
     return Term(value, std::move(node));
 }
 
@@ -214,6 +222,7 @@ Term apply(int op, const Term &a, double value)
     node->op = op;
     node->value = value;
     node->a = nodeOf(a, a.m_node);
+    node->inputs = a.inputs();
     return Term(value, std::move(node));
 }
 

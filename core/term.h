@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -17,8 +18,9 @@ class Term
 public:
     // A constant, written as the number itself: `0.75 * fcu`.
     Term(double value);
-    // A named value: an input (fcu) or an earlier result of the calculation (qcu).
-    static Term symbol(std::string_view name, double value);
+    // A named value: an input (fcu) or an earlier result of the calculation (qcu). `inputs`
+    // marks the inputs of the window it depends on (bit i for the i-th input field).
+    static Term symbol(std::string_view name, double value, std::uint64_t inputs = 0);
     // A named constant of the rules, written by its name in formulas and by its value in the
     // numbers: `Term::constant("γc", 1.5)`.
     static Term constant(std::string_view name, double value);
@@ -30,6 +32,9 @@ public:
     std::string numbers() const;
     // A symbol or a constant, not a formula.
     bool isLeaf() const;
+    // The inputs this number depends on, through every step that led to it (bit i for the
+    // i-th input field), so a refusal can name the inputs behind a quantity that overflowed.
+    std::uint64_t inputs() const;
 
     struct Node;
 

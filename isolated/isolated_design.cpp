@@ -52,26 +52,26 @@ Inputs readInputs(core::FieldReader &in, const core::DesignRequest &request)
 {
     const int footingCase = request.footingCase;
     Inputs v;
-    v.P = in.positive("Text1");
+    v.P = in.positive("Text1").value();
     if (footingCase == kJustNoTension)
-        v.M = in.positive("Text10"); // M = 0 would give a 5 cm footing of enormous width
+        v.M = in.positive("Text10").value(); // M = 0 would give a 5 cm footing of enormous width
     else if (footingCase != kUniformStress)
-        v.M = in.number("Text10");
-    v.t1 = in.positive("Text2");
-    v.t = in.positive("Text3");
-    v.cover = in.positive("Text4");
+        v.M = in.number("Text10").value();
+    v.t1 = in.positive("Text2").value();
+    v.t = in.positive("Text3").value();
+    v.cover = in.positive("Text4").value();
     if (!in.failed() && !(v.t > v.cover))
         in.refuse("Text3",
                   in.quoted("Text3") + " must be greater than " + in.quoted("Text4") + ".");
-    v.tc = in.positive("Text5");
-    v.bc = in.positive("Text6");
-    v.fcu = in.positive("Text7");
-    v.fy = in.positive("Text8");
-    v.qall = in.positive("Text9");
+    v.tc = in.positive("Text5").value();
+    v.bc = in.positive("Text6").value();
+    v.fcu = in.positive("Text7").value();
+    v.fy = in.positive("Text8").value();
+    v.qall = in.positive("Text9").value();
     if (footingCase == kUniformWithMoment || footingCase == kNonUniform)
-        v.L1m = in.positive("Text11");
-    v.phiL = in.positive("Combo2");
-    v.phiS = in.positive("Combo1");
+        v.L1m = in.positive("Text11").value();
+    v.phiL = in.positive("Combo2").value();
+    v.phiS = in.positive("Combo1").value();
     v.listL = textOf(request.texts, "Combo2");
     v.listS = textOf(request.texts, "Combo1");
     return v;

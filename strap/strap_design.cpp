@@ -149,27 +149,28 @@ private:
 bool StrapDesign::read()
 {
     core::FieldReader &r = m_reader;
-    in.P1 = r.positive("Text1");
-    in.P2 = r.positive("Text2");
-    in.bc1 = r.positive("Text3");
-    in.tc1 = r.positive("Text4");
-    in.bc2 = r.positive("Text5");
-    in.tc2 = r.positive("Text6");
-    in.tpc = r.positive("Text7");
-    in.cover = r.positive("Text10");
+    in.P1 = r.positive("Text1").value();
+    in.P2 = r.positive("Text2").value();
+    in.bc1 = r.positive("Text3").value();
+    in.tc1 = r.positive("Text4").value();
+    in.bc2 = r.positive("Text5").value();
+    in.tc2 = r.positive("Text6").value();
+    in.tpc = r.positive("Text7").value();
+    in.cover = r.positive("Text10").value();
     const std::string coverWords = q("Text10") + " (" + formatNumber(in.cover) + ")";
-    in.trc = r.greaterThan("Text8", in.cover, coverWords);
-    in.tsb = r.greaterThan("Text9", in.cover, coverWords);
-    in.fcu = r.positive("Text11");
-    in.fy = r.positive("Text12");
-    in.qall = r.positive("Text13");
+    in.trc = r.greaterThan("Text8", in.cover, coverWords).value();
+    in.tsb = r.greaterThan("Text9", in.cover, coverWords).value();
+    in.fcu = r.positive("Text11").value();
+    in.fy = r.positive("Text12").value();
+    in.qall = r.positive("Text13").value();
     in.S = r.greaterThan("Text14", kEccentricity,
-                         "0.75 m, the distance from the centre of C1 to the centre of its footing");
-    in.phi1 = r.positive("Combo1");
-    in.phi2 = r.positive("Combo2");
-    in.phi3 = r.positive("Combo3");
-    in.phi4 = r.positive("Combo4");
-    in.phi5 = r.positive("Combo5");
+                         "0.75 m, the distance from the centre of C1 to the centre of its footing")
+               .value();
+    in.phi1 = r.positive("Combo1").value();
+    in.phi2 = r.positive("Combo2").value();
+    in.phi3 = r.positive("Combo3").value();
+    in.phi4 = r.positive("Combo4").value();
+    in.phi5 = r.positive("Combo5").value();
     return !r.failed();
 }
 

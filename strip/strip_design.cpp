@@ -50,32 +50,32 @@ Inputs readInputs(core::FieldReader &in, const core::DesignRequest &request)
     const int footingCase = request.footingCase;
     const bool columns = footingCase == kSeriesOfColumn;
     Inputs v;
-    v.P = in.positive("Text1");
+    v.P = in.positive("Text1").value();
     if (footingCase == kUniformWithMoment || footingCase == kNonUniformStress)
-        v.M = in.number("Text10");
-    v.t1 = in.positive("Text2");
-    v.t = in.positive("Text3");
-    v.cover = in.positive("Text4");
+        v.M = in.number("Text10").value();
+    v.t1 = in.positive("Text2").value();
+    v.t = in.positive("Text3").value();
+    v.cover = in.positive("Text4").value();
     mustExceedCover(in, "Text3", v.t, v.cover);
     if (columns) {
-        v.b = in.positive("Text6");
-        in.positive("Text11"); // the column thickness: checked, but no result depends on it
-        v.S = in.positive("Text12");
+        v.b = in.positive("Text6").value();
+        in.positive("Text11").value(); // the column thickness: checked, but no result depends on it
+        v.S = in.positive("Text12").value();
     } else {
-        v.tw = in.positive("Text5");
+        v.tw = in.positive("Text5").value();
     }
-    v.fcu = in.positive("Text7");
-    v.fy = in.positive("Text8");
-    v.qall = in.positive("Text9");
+    v.fcu = in.positive("Text7").value();
+    v.fy = in.positive("Text8").value();
+    v.qall = in.positive("Text9").value();
     if (columns) {
-        v.tb = in.positive("Text13");
+        v.tb = in.positive("Text13").value();
         mustExceedCover(in, "Text13", v.tb, v.cover);
     }
-    v.phiMain = in.positive("Combo1");
-    v.phiSec = in.positive("Combo2");
+    v.phiMain = in.positive("Combo1").value();
+    v.phiSec = in.positive("Combo2").value();
     if (columns) {
-        v.phiSt = in.positive("Combo3");
-        v.phiB = in.positive("Combo4");
+        v.phiSt = in.positive("Combo3").value();
+        v.phiB = in.positive("Combo4").value();
     }
     if (!columns)
         v.brick = in.selected("Option1");

@@ -22,7 +22,7 @@ constexpr std::array<std::string_view, 2> kCases{"Uniform Stress", "Just No Tent
 DesignResult echo(const DesignRequest &request)
 {
     FieldReader reader(request.texts, kInputs);
-    const double p = reader.positive("Text1");
+    const double p = reader.positive("Text1").value();
     const bool brick = reader.selected("Option1");
     if (reader.failed())
         return reader.refused();

@@ -17,10 +17,10 @@ TEST(FieldReader, ReadsNumbersAndKeepsTheFirstFailure)
 {
     const core::FieldTexts texts{{"Text1", " 90 "}, {"Text3", "abc"}, {"Text4", ""}};
     core::FieldReader reader(texts, kInputs);
-    EXPECT_EQ(reader.positive("Text1"), 90.0);
+    EXPECT_EQ(reader.positive("Text1").value(), 90.0);
     EXPECT_FALSE(reader.failed());
-    EXPECT_EQ(reader.number("Text3"), 0.0);
-    EXPECT_EQ(reader.number("Text4"), 0.0); // a later failure does not replace the first
+    EXPECT_EQ(reader.number("Text3").value(), 0.0);
+    EXPECT_EQ(reader.number("Text4").value(), 0.0); // a later failure does not replace the first
     ASSERT_TRUE(reader.failed());
     const core::DesignResult result = reader.refused();
     EXPECT_FALSE(result.accepted());
@@ -43,7 +43,7 @@ TEST(FieldReader, MessagesNameTheFieldAndTheCondition)
                                        "size."}}) {
         const core::FieldTexts texts{{"Text1", c.text}};
         core::FieldReader reader(texts, kInputs);
-        reader.positive("Text1");
+        reader.positive("Text1").value();
         ASSERT_TRUE(reader.failed()) << c.text;
         EXPECT_EQ(reader.refused().refusal->message, c.message);
     }
@@ -53,8 +53,8 @@ TEST(FieldReader, GreaterThanAnotherInput)
 {
     const core::FieldTexts texts{{"Text3", "5"}, {"Text4", "5"}};
     core::FieldReader reader(texts, kInputs);
-    const double cover = reader.number("Text4");
-    reader.greaterThan("Text3", cover, "the cover (\"Cover\")");
+    const double cover = reader.number("Text4").value();
+    reader.greaterThan("Text3", cover, "the cover (\"Cover\")").value();
     ASSERT_TRUE(reader.failed());
     EXPECT_EQ(reader.refused().refusal->message,
               "\"Assume RC Footing Thickness\" must be greater than the cover (\"Cover\").");

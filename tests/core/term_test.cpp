@@ -1,4 +1,5 @@
 #include "core/number_format.h"
+#include "core/run.h"
 #include "core/term.h"
 
 #include <cmath>
@@ -84,6 +85,29 @@ TEST(ReportNumber, FourSignificantDigitsBelowAThousandWholeNumbersAboveNeverAnEx
         EXPECT_EQ(core::reportNumber(c.value), c.text) << c.value;
     }
     EXPECT_EQ(core::reportNumber(std::nan("")), "—");
+}
+
+} // namespace
+
+namespace {
+
+TEST(Term, KnowsTheInputsBehindEveryQuantity)
+{
+    const Term P = Term::symbol("P", 90, 0b001);
+    const Term fcu = Term::symbol("fcu", 250, 0b100);
+    const Term qcu = 0.75 * sqrt(fcu / 1.5);
+    EXPECT_EQ(qcu.inputs(), 0b100u);
+    EXPECT_EQ((P * qcu + 3).inputs(), 0b101u);
+    EXPECT_EQ(Term(5).inputs(), 0u);
+    // A named step keeps the inputs of what it was computed from.
+    core::Run run;
+    const Term step = run.step("x", P / fcu, "cm");
+    EXPECT_EQ(step.inputs(), 0b101u);
+    EXPECT_EQ(step.formula(), "x");
+    run.setNumber("Label1", P / Term::symbol("zero", 0, 0b010));
+    EXPECT_FALSE(run.allFinite());
+    EXPECT_EQ(run.firstNonFinite(), "Label1");
+    EXPECT_EQ(run.firstNonFiniteInputs(), 0b011u);
 }
 
 } // namespace

@@ -113,7 +113,7 @@ TEST(StripTables, EveryNameTheDesignAndTheChooserUseIsAControlOfTheWindow)
         const core::Control *row = core::findControl(table, input.control);
         ASSERT_NE(row, nullptr) << input.control;
         EXPECT_TRUE(row->kind == core::Kind::TextBox || row->kind == core::Kind::ComboBox ||
-                        row->kind == core::Kind::OptionButton)
+                    row->kind == core::Kind::OptionButton)
             << input.control;
     }
     EXPECT_TRUE(strip::tables::caseChanges(4).empty());
