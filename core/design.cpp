@@ -53,6 +53,7 @@ std::optional<double> FieldReader::read(std::string_view control)
 {
     if (failed())
         return std::nullopt;
+    m_read.emplace_back(control);
     const auto text = m_texts.find(control);
     const ParsedNumber parsed =
         parseNumber(text == m_texts.end() ? std::string_view{} : text->second);
@@ -94,6 +95,7 @@ bool FieldReader::selected(std::string_view control)
 {
     if (failed())
         return false;
+    m_read.emplace_back(control);
     const auto text = m_texts.find(control);
     if (text != m_texts.end() && text->second == kSelected)
         return true;

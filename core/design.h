@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace core {
 
@@ -87,6 +88,8 @@ public:
     void refuse(std::string_view control, std::string message);
 
     bool failed() const { return m_refusal.has_value(); }
+    // The controls read so far, in the order they were read (the inputs a run used).
+    const std::vector<std::string> &readControls() const { return m_read; }
     DesignResult refused() const;
 
     std::string quoted(std::string_view control) const; // the caption in double quotes
@@ -98,6 +101,7 @@ private:
     const FieldTexts &m_texts;
     std::span<const InputField> m_inputs;
     std::optional<Refusal> m_refusal;
+    std::vector<std::string> m_read;
 };
 
 // Seals a finished run: refuses it if any number written or noted is not finite, so the

@@ -61,6 +61,9 @@ public:
     void bars(BarLine line);
     void sketch(Sketch sketch);
     void assume(std::string_view assumption); // a line of the report's stated assumptions
+    // The input controls the run read, in order (FieldReader::readControls), for the report's
+    // table of inputs.
+    void setInputsRead(std::vector<std::string> controls) { m_inputsRead = std::move(controls); }
 
     const std::vector<Event> &events() const { return m_events; }
     const std::vector<TraceEntry> &trace() const { return m_trace; }
@@ -70,6 +73,7 @@ public:
     const std::vector<BarLine> &bars() const { return m_bars; }
     const std::vector<Sketch> &sketches() const { return m_sketches; }
     const std::vector<std::string> &assumptions() const { return m_assumptions; }
+    const std::vector<std::string> &inputsRead() const { return m_inputsRead; }
 
     // The last text written to a control by this run, if any.
     std::optional<std::string> textOf(std::string_view target) const;
@@ -92,6 +96,7 @@ private:
     std::vector<BarLine> m_bars;
     std::vector<Sketch> m_sketches;
     std::vector<std::string> m_assumptions;
+    std::vector<std::string> m_inputsRead;
     bool m_allFinite = true;
     std::string m_firstNonFinite;
     std::uint64_t m_firstNonFiniteInputs = 0;
