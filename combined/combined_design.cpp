@@ -2,13 +2,77 @@
 
 #include "combined/combined_tables.h"
 #include "core/number_format.h"
+#include "rc/rules.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
+#include <initializer_list>
+#include <string>
+#include <utility>
 
 namespace combined {
 
 namespace {
+
+using core::Term;
+
+// Unit changes of the formulas: loads in t, S, Lo and x0 in m, every other length in cm.
+constexpr double kCm = rc::kCmPerMetre;  // cm in a metre
+constexpr double kCm2 = kCm * kCm;       // cm2 in a m2
+constexpr double kHalfSide = 2 * kCm;    // tc / 200: half a side given in cm, in m
+constexpr double kHalfSquare = 2 * kCm2; // tc² / 20000: half the square of a side in cm, in m2
+// The bar of the minimum mesh (mm) and the text the sections show beside its counts.
+constexpr double kMeshBar = 12.0;
+constexpr std::string_view kMeshText = "12 \\ m";
+
+// The result fields every run writes, whatever its layout.
+struct Fields {
+    std::string_view pcLength, pcWidth, pcThickness;
+    std::string_view rcLength, rcWidth, rcThickness;
+    std::string_view shearCheck, punchingCheck, bondCheck;
+    std::string_view topArea, topCount, bottomArea, bottomCount;
+    // The bar annotations of both reinforcement sections.
+    std::array<std::string_view, 4> meshCounts, meshDiameters;
+    std::array<std::string_view, 2> topCounts, topDiameters, bottomCounts, bottomDiameters;
+};
+
+constexpr Fields kFields{
+    .pcLength = "Label75",
+    .pcWidth = "Label76",
+    .pcThickness = "Label77",
+    .rcLength = "Label78",
+    .rcWidth = "Label79",
+    .rcThickness = "Label80",
+    .shearCheck = "Label36",
+    .punchingCheck = "Label37",
+    .bondCheck = "Label38",
+    .topArea = "Label29",
+    .topCount = "Label30",
+    .bottomArea = "Label34",
+    .bottomCount = "Label35",
+    .meshCounts = {"Label95", "Label99", "Label103", "Label106"},
+    .meshDiameters = {"Label96", "Label100", "Label104", "Label105"},
+    .topCounts = {"Label97", "Label107"},
+    .topDiameters = {"Label98", "Label108"},
+    .bottomCounts = {"Label101", "Label109"},
+    .bottomDiameters = {"Label102", "Label110"},
+};
+
+// The output fields of a transverse beam, and its annotations on the section of a layout.
+struct BeamFields {
+    std::string_view width, area, count;
+};
+struct DrawnBeam {
+    std::string_view width, count, diameter;
+};
+
+// Beam 1 lies under C1, beam 2 under C2.
+constexpr std::array<BeamFields, 2> kBeamFields{{
+    {.width = "Label50", .area = "Label40", .count = "Label43"},
+    {.width = "Label52", .area = "Label46", .count = "Label48"},
+}};
 
 // Where a run writes what depends on its layout.
 struct LayoutLabels {
@@ -16,349 +80,676 @@ struct LayoutLabels {
     LayoutPictures hidden;
     // Straining actions on the diagrams.
     std::string_view Q1, Q2, Qo, M1, Mmax, M2, Mo;
-    // Beam annotations on the section.
-    std::string_view beam1Width, beam1Count, beam1Diameter;
-    std::string_view beam2Width, beam2Count, beam2Diameter;
+    // Beam annotations on the section, under C1 and under C2.
+    std::array<DrawnBeam, 2> beams;
 };
 
 constexpr LayoutLabels kC1FlushLabels{
-    kC1Flush,  kC2Flush,   "Label81",  "Label82",  "Label83",  "Label84",  "Label85",  "Label86",
-    "Label87", "Label118", "Label123", "Label124", "Label121", "Label125", "Label126",
+    .shown = kC1Flush,
+    .hidden = kC2Flush,
+    .Q1 = "Label81",
+    .Q2 = "Label82",
+    .Qo = "Label83",
+    .M1 = "Label84",
+    .Mmax = "Label85",
+    .M2 = "Label86",
+    .Mo = "Label87",
+    .beams = {{{"Label118", "Label123", "Label124"}, {"Label121", "Label125", "Label126"}}},
 };
 constexpr LayoutLabels kC2FlushLabels{
-    kC2Flush,  kC1Flush,   "Label89",  "Label90",  "Label88",  "Label92",  "Label93",  "Label94",
-    "Label91", "Label112", "Label127", "Label128", "Label115", "Label129", "Label130",
+    .shown = kC2Flush,
+    .hidden = kC1Flush,
+    .Q1 = "Label89",
+    .Q2 = "Label90",
+    .Qo = "Label88",
+    .M1 = "Label92",
+    .Mmax = "Label93",
+    .M2 = "Label94",
+    .Mo = "Label91",
+    .beams = {{{"Label112", "Label127", "Label128"}, {"Label115", "Label129", "Label130"}}},
 };
 
-const double pi = 4.0 * std::atan(1.0);
-
-// Area of one bar of diameter D mm, in cm2.
-double barArea(double D)
+// A number as the notes of the calculation write it.
+std::string num(const Term &x)
 {
-    return (pi / 4) * ((D / 10) * (D / 10));
+    return core::reportNumber(x.value());
 }
 
-// Bars of diameter D mm that give at least As cm2 (always one more than the area needs).
-double barCount(double As, double D)
+// A length in cm written in m with two decimals, as the sketches dimension it: "2.60 m".
+std::string metres(double cm)
 {
-    return std::floor(As / barArea(D)) + 1;
+    const double m = cm / kCm;
+    char text[32];
+    const auto [end, error] =
+        std::to_chars(text, text + sizeof text, m, std::chars_format::fixed, 2);
+    if (!std::isfinite(m) || error != std::errc())
+        return "—";
+    return std::string(text, end) + " m";
 }
 
-// Punching of one column: the critical section at d/2 from its faces, cut short by the end
-// of the footing where the column is flush with it or its overhang is shorter than d/2.
-struct Punching {
-    int section = 0; // 1 flush with the end, 2 full perimeter, 3 cut by the overhang
-    double Ap = 0, per = 0, Qp = 0, qp = 0, qcup1 = 0, qcup2 = 0, qcup3 = 0, qcup = 0;
-    bool safe() const { return qp <= qcup; }
+// "25 Φ 16": a count of bars of one diameter.
+std::string barsText(double count, double diameter)
+{
+    return core::reportNumber(count) + " Φ " + core::reportNumber(diameter);
+}
+
+// Why max(As, Asmin) takes the value it takes, in numbers.
+std::string governing(std::string_view symbol, const Term &As, const Term &Asmin)
+{
+    const std::string both = std::string(symbol) + " = " + num(As);
+    return As.value() > Asmin.value()
+               ? both + " > Asmin = " + num(Asmin) + ": the moment governs"
+               : both + " ≤ Asmin = " + num(Asmin) + ": the least steel governs";
+}
+
+// One column, its inputs and what the design finds for it.
+struct Column {
+    std::string_view name;            // "C1"
+    std::string_view number;          // "1", the suffix of its symbols
+    Term P = 0.0, bc = 0.0, tc = 0.0; // load; sides across and along the footing
+    Term phiBeam = 0.0;               // bar of the transverse beam under it
+    std::string_view beamList;        // the list of its beam's bar diameter
+    Term pt = 0.0;                    // load with the footing's own weight
+    Term Q = 0.0, M = 0.0;            // shear and moment at its inner face
+    bool flush = false;               // the footing ends flush with its outer face
+    Term wb = 0.0, nb = 0.0;          // width and bar count of the transverse beam under it
+    double left = 0;                  // from the left end of the footing to its left face, cm
 };
 
-Punching punching(double tc, double bc, double ptc, bool flush, double d, double Lo, double qc,
-                  double fcu)
+// One set of bars: the area of a bar and how many of them give the steel required.
+struct BarSet {
+    Term area = 0.0, count = 0.0;
+};
+
+class CombinedDesign
 {
-    Punching p;
-    if (flush) {
-        p.section = 1;
-        p.Ap = (tc + d / 2) * (bc + d) / 10000;
-        p.per = 2 * ((tc + d / 2) + (bc + d));
-    } else if (d / 2 < 100 * Lo) {
-        p.section = 2;
-        p.Ap = (tc + d) * (bc + d) / 10000;
-        p.per = 2 * ((tc + d) + (bc + d));
-    } else {
-        p.section = 3;
-        const double a = tc + d / 2 + 100 * Lo;
-        p.Ap = a * (bc + d) / 10000;
-        p.per = 2 * (a + (bc + d));
+public:
+    explicit CombinedDesign(const core::DesignRequest &request)
+        : texts(request.texts), reader(request.texts, tables::kInputs)
+    {}
+
+    core::DesignResult design();
+
+private:
+    bool readInputs();
+    void loads();
+    void layout();
+    bool plainConcreteFooting();
+    void rcFooting();
+    bool beamActions();
+    void innerFaceActions(Column &c);
+    void depth();
+    void oneWayShear();
+    bool punchingAt(const Column &c);
+    void minimumMesh();
+    BarSet barsFor(std::string_view part, std::string_view symbol, const Term &As, const Term &phi,
+                   std::string_view footing, std::string_view check);
+    void topSteel();
+    void bottomSteel();
+    void transverseBeam(Column &c, const BeamFields &fields, const DrawnBeam &drawn);
+    void bond();
+    void quantities();
+    void placeColumns();
+    std::pair<double, double> beamExtent(const Column &c) const;
+    void planSketch();
+    void sectionSketch();
+
+    const core::FieldTexts &texts;
+    core::FieldReader reader;
+    core::Run run;
+    const LayoutLabels *at = &kC1FlushLabels;
+
+    // Inputs.
+    Term fcu = 0.0, fy = 0.0, qall = 0.0, cover = 0.0, S = 0.0, t1 = 0.0, t = 0.0;
+    Term phiTop = 0.0, phiBot = 0.0;
+    Column c1, c2;
+    // Results the later steps use.
+    Term pt = 0.0, qcu = 0.0, Lc = 0.0, Lf = 0.0, L1 = 0.0, B1 = 0.0, L = 0.0, B = 0.0;
+    Term qc = 0.0, w = 0.0, Lo = 0.0, Qo = 0.0, Mo = 0.0, Mmax = 0.0;
+    Term d = 0.0, h = 0.0, Qmax = 0.0, Asmin = 0.0, nm = 0.0;
+    BarSet top, bottom;
+};
+
+// The inputs in the order the window lists them; a column too close to the other or a
+// thickness within the cover is refused here.
+bool CombinedDesign::readInputs()
+{
+    core::FieldReader &r = reader;
+    const Term P1 = r.positive("Text1");
+    const Term P2 = r.positive("Text2");
+    const Term bc1 = r.positive("Text6");
+    const Term tc1 = r.positive("Text7");
+    const Term bc2 = r.positive("Text8");
+    const Term tc2 = r.positive("Text9");
+    fcu = r.positive("Text10");
+    fy = r.positive("Text11");
+    qall = r.positive("Text12");
+    cover = r.positive("Text5");
+    // Column centres closer than half the two sides would put one column inside the other.
+    const double touching = (tc1.value() + tc2.value()) / kHalfSide;
+    S = r.greaterThan("Text13", touching,
+                      core::formatNumber(touching) + " m, half the two column sides together");
+    t1 = r.positive("Text3");
+    t = r.greaterThan("Text4", cover.value(),
+                      "the cover, " + core::formatNumber(cover.value()) + " cm");
+    phiTop = r.positive("Combo1");
+    phiBot = r.positive("Combo2");
+    const Term phiB1 = r.positive("Combo3");
+    const Term phiB2 = r.positive("Combo4");
+    if (r.failed())
+        return false;
+    c1 = Column{.name = "C1",
+                .number = "1",
+                .P = P1,
+                .bc = bc1,
+                .tc = tc1,
+                .phiBeam = phiB1,
+                .beamList = "Combo3"};
+    c2 = Column{.name = "C2",
+                .number = "2",
+                .P = P2,
+                .bc = bc2,
+                .tc = tc2,
+                .phiBeam = phiB2,
+                .beamList = "Combo4"};
+    run.setInputsRead(r.readControls());
+    return true;
+}
+
+// The column loads with the footing's own weight, and the concrete's shear strength.
+void CombinedDesign::loads()
+{
+    run.heading("Loads");
+    for (Column *c : {&c1, &c2}) {
+        c->pt = run.step("pt" + std::string(c->number), rc::totalLoad(c->P), "t",
+                         "the ultimate column load with 10 % for the footing and the soil on it");
     }
-    p.Qp = ptc - qc * p.Ap;
-    p.qp = 1000 * p.Qp / (p.per * d);
-    p.qcup1 = 2.5 * (4 * d / p.per + 0.2) * std::sqrt(fcu / 1.5);
-    p.qcup2 = (0.5 + tc / bc) * std::sqrt(fcu / 1.5);
-    p.qcup3 = std::sqrt(fcu / 1.5);
-    p.qcup = std::min({p.qcup1, p.qcup2, p.qcup3});
-    return p;
+    pt = run.step("pt", c1.pt + c2.pt, "t");
+    run.heading("Concrete strength");
+    qcu = run.step("qcu", rc::shearStrength(fcu), "kg/cm2", "the one-way shear strength");
 }
 
-void notePunching(core::Run &run, const Punching &p, std::string_view column)
+// The footing is centred under the resultant of the loads with one end flush with the outer
+// face of C1, unless that footing would stop short of the outer face of C2; then it ends
+// flush with C2 and projects beyond C1.
+void CombinedDesign::layout()
 {
-    const std::string at = "(" + std::string(column) + ")";
-    run.note("section" + at, p.section);
-    run.note("Ap" + at, p.Ap, "m2");
-    run.note("per" + at, p.per, "cm");
-    run.note("Qp" + at, p.Qp, "t");
-    run.note("qp" + at, p.qp, "kg/cm2");
-    run.note("qcup1" + at, p.qcup1, "kg/cm2");
-    run.note("qcup2" + at, p.qcup2, "kg/cm2");
-    run.note("qcup3" + at, p.qcup3, "kg/cm2");
-    run.note("qcup" + at, p.qcup, "kg/cm2");
+    run.heading("Layout");
+    const Term xr = run.step("xr", c2.pt * S / pt, "m", "from the centre of C1 to the resultant");
+    Lc = run.step("Lc", S + c1.tc / kHalfSide + c2.tc / kHalfSide, "m",
+                  "from the outer face of C1 to the outer face of C2");
+    const Term Lf1 = run.step("Lf(C1 flush)", 2.0 * (xr + c1.tc / kHalfSide), "m",
+                              "a footing under the resultant, flush with the outer face of C1");
+    c1.flush = !(Lf1.value() < Lc.value());
+    c2.flush = !c1.flush;
+    if (c1.flush) {
+        Lf = run.step("Lf", Lf1, "m",
+                      "Lf(C1 flush) = " + num(Lf1) + " ≥ Lc = " + num(Lc) +
+                          ": the footing reaches C2, ends flush with C1 and projects beyond C2");
+    } else {
+        Lf = run.step("Lf", 2.0 * ((S - xr) + c2.tc / kHalfSide), "m",
+                      "Lf(C1 flush) = " + num(Lf1) + " < Lc = " + num(Lc) +
+                          ": that footing stops short of C2, so it ends flush with the outer "
+                          "face of C2 and projects beyond C1");
+    }
+    run.note("layout", c1.flush ? 1 : 2);
+    at = c1.flush ? &kC1FlushLabels : &kC2FlushLabels;
+    run.show(at->shown.diagrams);
+    run.show(at->shown.section);
+    run.hide(at->hidden.diagrams);
+    run.hide(at->hidden.section);
+}
+
+// The PC footing carries the working load on qall; each side is raised to the next 5 cm.
+bool CombinedDesign::plainConcreteFooting()
+{
+    run.heading("Plain-concrete footing");
+    const Term Apc = run.step("Apc", rc::kKgPerTonne * pt / (rc::kLoadFactor * qall), "cm2",
+                              "the working load pt / 1.5 over qall");
+    L1 = run.step("L1", up5(kCm * Lf), "cm", "the next 5 cm above the footing length Lf");
+    B1 = run.step("B1", up5(Apc / L1), "cm", "the next 5 cm above Apc / L1");
+    if (!(B1.value() > rc::kPcProjection)) {
+        reader.refuse("Text12", "The PC footing comes out only " +
+                                    core::formatNumber(B1.value() / kCm) +
+                                    " m wide, and the RC footing must be 60 cm narrower than "
+                                    "it. Lower " +
+                                    reader.quoted("Text12") + " or raise the column loads.");
+        return false;
+    }
+    const Term Pw = run.step("Pw", rc::workingLoad(pt), "t", "the working load on the soil");
+    const Term qs = run.step("qs", rc::kKgPerTonne * Pw / (L1 * B1), "kg/cm2",
+                             "the soil pressure under the PC footing");
+    run.check(rc::compare("Footing", "Bearing", qs, qall, "kg/cm2"));
+    run.setNumber(kFields.pcLength, L1 / kCm);
+    run.setNumber(kFields.pcWidth, B1 / kCm);
+    run.setNumber(kFields.pcThickness, t1 / kCm);
+    return true;
+}
+
+// The RC footing is as long as the PC footing and 30 cm inside it on each side; the net
+// soil pressure under it is the ultimate load over its area.
+void CombinedDesign::rcFooting()
+{
+    run.heading("RC footing");
+    L = run.step("L", L1, "cm", "as long as the PC footing");
+    B = run.step("B", rc::rcSide(B1), "cm", "30 cm inside the PC footing on each side");
+    run.setNumber(kFields.rcLength, L / kCm);
+    run.setNumber(kFields.rcWidth, B / kCm);
+    for (const Column *c : {&c1, &c2}) {
+        if (c->bc.value() > B.value()) {
+            run.warn({"Footing",
+                      "The RC footing, B = " + num(B) + " cm, is narrower than " +
+                          std::string(c->name) + ", " + num(c->bc) +
+                          " cm: the column overhangs its sides and the beam under it has no "
+                          "cantilever to carry.",
+                      {std::string(kFields.rcWidth), c == &c1 ? "Text6" : "Text8"}});
+        }
+    }
+    run.heading("Soil pressure");
+    qc = run.step("qc", kCm2 * pt / (L * B), "t/m2", "net ultimate pressure under the RC footing");
+    w = run.step("w", qc * B / kCm, "t/m", "the pressure over the width B, per metre of length");
+}
+
+// Shear and moment at the inner face of a column: from the flush end over the column, or
+// from the projecting end over the overhang and the column. The load acts at its centre.
+void CombinedDesign::innerFaceActions(Column &c)
+{
+    const std::string n(c.number);
+    const Term Q = c.flush ? c.pt - w * c.tc / kCm : c.pt - w * (Lo + c.tc / kCm);
+    const Term M = c.flush ? c.pt * c.tc / kHalfSide - w * square(c.tc) / kHalfSquare
+                           : c.pt * c.tc / kHalfSide - w * square(Lo + c.tc / kCm) / 2.0;
+    const std::string from = c.flush ? "from the end flush with " + std::string(c.name)
+                                     : "from the end projecting beyond " + std::string(c.name);
+    c.Q = run.step("Q" + n, Q, "t", "inner face of " + std::string(c.name) + ", " + from);
+    c.M = run.step("M" + n, M, "t.m", "inner face of " + std::string(c.name) + ", " + from);
+}
+
+// Shear forces and moments along the footing; the largest moment between the columns must
+// sag, or the soil under the flush column outweighs its load.
+bool CombinedDesign::beamActions()
+{
+    run.heading("Beam actions");
+    const Column &overhang = c1.flush ? c2 : c1;
+    const Column &flush = c1.flush ? c1 : c2;
+    Lo = run.step("Lo", L / kCm - Lc, "m",
+                  "the overhang beyond the outer face of " + std::string(overhang.name));
+    innerFaceActions(c1);
+    innerFaceActions(c2);
+    const std::string outer = "outer face of " + std::string(overhang.name);
+    Qo = run.step("Qo", w * Lo, "t", outer);
+    Mo = run.step("Mo", w * square(Lo) / 2.0, "t.m", outer);
+    const Term x0 = run.step("x0", flush.pt / w, "m",
+                             "zero shear, from the end flush with " + std::string(flush.name));
+    Mmax = run.step("Mmax", flush.pt * (x0 - flush.tc / kHalfSide) - w * square(x0) / 2.0, "t.m",
+                    "the largest moment between the columns, at x0");
+    if (Mmax.value() < 0) {
+        const std::string_view load = c1.flush ? "Text1" : "Text2";
+        const std::string_view side = c1.flush ? "Text7" : "Text9";
+        reader.refuse(load, "The largest moment between the columns comes out negative (" +
+                                core::formatNumber(core::roundHalfEven(Mmax.value(), 2)) +
+                                " t.m): the soil pressure under the column flush with the end "
+                                "outweighs its load. Raise " +
+                                reader.quoted(load) + " or lower " + reader.quoted(side) + ".");
+        return false;
+    }
+    const std::array<std::pair<std::string_view, Term>, 7> shown{{{at->Q1, c1.Q},
+                                                                  {at->Q2, c2.Q},
+                                                                  {at->Qo, Qo},
+                                                                  {at->M1, c1.M},
+                                                                  {at->Mmax, Mmax},
+                                                                  {at->M2, c2.M},
+                                                                  {at->Mo, Mo}}};
+    for (const auto &[label, value] : shown)
+        run.setNumber(label, core::roundHalfEven(value.value(), 2));
+    return true;
+}
+
+// The depth for Mmax, raised to the next 5 cm; the assumed thickness stands when it holds it.
+void CombinedDesign::depth()
+{
+    run.heading("Depth");
+    const Term dreq = run.step("dreq", rc::requiredDepth(Mmax * rc::kKgCmPerTonneMetre, fcu, B),
+                               "cm", "for Mmax in kg.cm over the width B");
+    const Term dr = run.step("dr", up5(dreq), "cm", "the next 5 cm above dreq");
+    const rc::Depth choice = rc::chooseDepth(dr, t, cover);
+    const std::string room = num(t - cover);
+    d = run.step("d", choice.d, "cm",
+                 choice.assumedStands
+                     ? "dr = " + num(dr) + " ≤ t − cover = " + room +
+                           ": the assumed thickness stands"
+                     : "dr = " + num(dr) + " > t − cover = " + room + ": the depth is dr");
+    h = run.step("h", choice.thickness, "cm", "the thickness of the RC footing");
+    run.setNumber(kFields.rcThickness, h / kCm);
+    run.check(rc::compare("Footing", "Depth", dreq, d, "cm"));
+}
+
+// One-way shear at d / 2 from the inner face of the column with the larger shear.
+void CombinedDesign::oneWayShear()
+{
+    run.heading("One-way shear");
+    const bool atC1 = !(c1.Q.value() < c2.Q.value());
+    Qmax = run.step("Qmax", max(c1.Q, c2.Q), "t",
+                    atC1 ? "Q1 = " + num(c1.Q) + " ≥ Q2 = " + num(c2.Q) + ": C1 governs"
+                         : "Q2 = " + num(c2.Q) + " > Q1 = " + num(c1.Q) + ": C2 governs");
+    const Term Qd = run.step("Qd", Qmax - w * d / kHalfSide, "t", "at d / 2 from the column face");
+    const Term qsh = run.step("qsh", rc::kKgPerTonne * Qd / (rc::kBondLeverArm * B * d), "kg/cm2");
+    const core::Check check =
+        rc::compare("Footing", "One-way shear", qsh, qcu, "kg/cm2", kFields.shearCheck);
+    const bool safe = check.outcome == core::Check::Outcome::Pass;
+    run.check(check);
+    run.setText(kFields.shearCheck, safe ? core::check::kSafeShear : core::check::kUnsafeShear);
+}
+
+// Punching of one column on the section at d / 2 from its faces, cut short by the end of the
+// footing where the column is flush with it or its overhang is shorter than d / 2. The
+// perimeter counts the four sides of the section.
+bool CombinedDesign::punchingAt(const Column &c)
+{
+    const std::string of = "(" + std::string(c.name) + ")";
+    int section = 1;
+    Term a = c.tc + d / 2.0;
+    std::string why = std::string(c.name) + " is flush with the end: tc + d / 2 along the footing";
+    if (!c.flush && d.value() / 2 < kCm * Lo.value()) {
+        section = 2;
+        a = c.tc + d;
+        why = "d / 2 = " + num(d / 2.0) + " < 100 Lo = " + num(kCm * Lo) + ": the whole section";
+    } else if (!c.flush) {
+        section = 3;
+        a = c.tc + d / 2.0 + kCm * Lo;
+        why = "d / 2 = " + num(d / 2.0) + " ≥ 100 Lo = " + num(kCm * Lo) +
+              ": the section stops at the end of the overhang";
+    }
+    run.note("section" + of, section);
+    const Term side = run.step("a" + of, a, "cm", why);
+    const Term Ap = run.step("Ap" + of, side * (c.bc + d) / kCm2, "m2", "area inside the section");
+    const Term per = run.step("per" + of, 2.0 * (side + (c.bc + d)), "cm");
+    const Term Qp = run.step("Qp" + of, c.pt - qc * Ap, "t");
+    const Term qp = run.step("qp" + of, rc::kKgPerTonne * Qp / (per * d), "kg/cm2");
+    const Term q1 = run.step("qcup1" + of, rc::punchingPerimeterRule(d, per, fcu), "kg/cm2");
+    const Term q2 = run.step("qcup2" + of, rc::punchingShapeRule(c.tc, c.bc, fcu), "kg/cm2");
+    const Term q3 = run.step("qcup3" + of, rc::punchingRoot(fcu), "kg/cm2");
+    // min(min(q1, q2), q3) keeps the earlier of equal values.
+    const bool firstOfTwo = !(q2.value() < q1.value());
+    const Term &least = firstOfTwo ? q1 : q2;
+    const bool third = q3.value() < least.value();
+    const std::string governs =
+        third ? "qcup3 = " + num(q3) : (firstOfTwo ? "qcup1 = " : "qcup2 = ") + num(least);
+    const Term qcup = run.step("qcup" + of, min(q1, q2, q3), "kg/cm2", governs + " is the least");
+    const core::Check check = rc::compare("Footing, " + std::string(c.name), "Punching", qp, qcup,
+                                          "kg/cm2", kFields.punchingCheck);
+    run.check(check);
+    return check.outcome == core::Check::Outcome::Pass;
+}
+
+// The bars of one set for the steel required, and the check of the steel they provide.
+BarSet CombinedDesign::barsFor(std::string_view part, std::string_view symbol, const Term &As,
+                               const Term &phi, std::string_view footing, std::string_view check)
+{
+    BarSet bars;
+    bars.area = run.step("a" + std::string(symbol), rc::barArea(phi), "cm2",
+                         "one bar of the " + std::string(part));
+    bars.count = run.step("n" + std::string(symbol), rc::barCount(As, bars.area), "",
+                          "bars of the " + std::string(part) + ", one more than the area needs");
+    run.check(rc::compare(footing, check, As, bars.count * bars.area, "cm2"));
+    return bars;
+}
+
+// The least mesh of 12 mm bars per metre, top and bottom.
+void CombinedDesign::minimumMesh()
+{
+    run.heading("Minimum mesh");
+    const Term least = rc::kMinSteelPercent * d;
+    const Term Asm = run.step("Asm", max(Term(rc::kMinMeshPerMetre), least), "cm2/m",
+                              least.value() > rc::kMinMeshPerMetre
+                                  ? "0.2 d = " + num(least) + " > 6.78: 0.2 % of the section"
+                                  : "0.2 d = " + num(least) + " ≤ 6.78: the least mesh governs");
+    const Term a12 = run.step("a12", rc::barArea(kMeshBar), "cm2", "one 12 mm bar");
+    nm = run.step("nm", rc::barCount(Asm, a12), "", "12 mm bars per metre");
+    run.check(rc::compare("Footing", "Steel, minimum mesh", Asm, nm * a12, "cm2/m"));
+    for (std::string_view count : kFields.meshCounts)
+        run.setNumber(count, nm);
+    for (std::string_view diameter : kFields.meshDiameters)
+        run.setText(diameter, kMeshText);
+}
+
+// The top bars along the footing carry the largest moment between the columns.
+void CombinedDesign::topSteel()
+{
+    run.heading("Steel, top");
+    const Term As = run.step("As(top)", rc::steelArea(Mmax * rc::kKgCmPerTonneMetre, fy, d), "cm2",
+                             "for Mmax in kg.cm");
+    Asmin = run.step("Asmin", rc::minimumSteel(d, B), "cm2", "0.2 % of the section d × B");
+    const Term Astop = run.step("Astop", max(As, Asmin), "cm2", governing("As(top)", As, Asmin));
+    top = barsFor("top", "top", Astop, phiTop, "Footing", "Steel, top");
+    run.setNumber(kFields.topArea, core::roundHalfEven(Astop.value(), 2));
+    run.setNumber(kFields.topCount, top.count);
+    for (std::string_view count : kFields.topCounts)
+        run.setNumber(count, top.count);
+    for (std::string_view diameter : kFields.topDiameters)
+        run.setText(diameter, texts.at("Combo1"));
+}
+
+// The bottom bars along the footing carry the moment at the outer face of the overhang.
+void CombinedDesign::bottomSteel()
+{
+    run.heading("Steel, bottom");
+    const Term As = run.step("As(bottom)", rc::steelArea(Mo * rc::kKgCmPerTonneMetre, fy, d), "cm2",
+                             "for Mo in kg.cm");
+    const Term Asbot = run.step("Asbot", max(As, Asmin), "cm2", governing("As(bottom)", As, Asmin));
+    bottom = barsFor("bottom", "bot", Asbot, phiBot, "Footing", "Steel, bottom");
+    run.setNumber(kFields.bottomArea, core::roundHalfEven(Asbot.value(), 2));
+    run.setNumber(kFields.bottomCount, bottom.count);
+    for (std::string_view count : kFields.bottomCounts)
+        run.setNumber(count, bottom.count);
+    for (std::string_view diameter : kFields.bottomDiameters)
+        run.setText(diameter, texts.at("Combo2"));
+}
+
+// A transverse beam under a column carries the column load across the width of the footing
+// as two cantilevers from the column faces. It is the column side wide with d on each side,
+// or on its inner side only where the footing ends flush with the column.
+void CombinedDesign::transverseBeam(Column &c, const BeamFields &fields, const DrawnBeam &drawn)
+{
+    const std::string n(c.number);
+    run.heading("Transverse beam under " + std::string(c.name));
+    c.wb = run.step("wb" + n, c.flush ? c.tc + d : c.tc + 2.0 * d, "cm",
+                    c.flush ? "flush with the end: d on the inner side only"
+                            : "d on each side of the column");
+    const Term pb = run.step("pb" + n, kCm * c.pt / B, "t/m", "the column load over the width B");
+    const Term Mb = run.step("Mb" + n, pb * square((B - c.bc) / kCm) / 8.0, "t.m",
+                             "two cantilevers of (B − bc) / 2 at the column faces");
+    const Term As = run.step("Asbeam" + n, rc::steelArea(Mb * rc::kKgCmPerTonneMetre, fy, d), "cm2",
+                             "for Mb in kg.cm, with no least steel");
+    const BarSet bars = barsFor("beam under " + std::string(c.name), "b" + n, As, c.phiBeam,
+                                "Transverse beam under " + std::string(c.name), "Steel");
+    c.nb = bars.count;
+    run.setNumber(fields.width, c.wb / kCm);
+    run.setNumber(drawn.width, c.wb / kCm);
+    run.setNumber(fields.area, core::roundHalfEven(As.value(), 2));
+    run.setNumber(fields.count, bars.count);
+    run.setNumber(drawn.count, bars.count);
+    run.setText(drawn.diameter, texts.at(std::string(c.beamList)));
+}
+
+// Flexural bond on the top bars for the larger shear at a column face.
+void CombinedDesign::bond()
+{
+    run.heading("Bond");
+    const Term so =
+        run.step("so", rc::barPerimeter(phiTop, top.count), "cm", "the perimeter of the top bars");
+    const Term qb = run.step("qb", rc::bondStress(rc::kKgPerTonne * Qmax, d, so), "kg/cm2");
+    const bool mild = fy.value() == rc::kMildSteelFy;
+    const Term allowed = run.step("qb allowed", Term(rc::bondLimit(fy.value())), "kg/cm2",
+                                  mild ? "fy = 2400: mild steel"
+                                       : "fy = " + num(fy) + " ≠ 2400: high-tensile steel");
+    const core::Check check =
+        rc::compare("Footing", "Flexural bond", qb, allowed, "kg/cm2", kFields.bondCheck);
+    const bool safe = check.outcome == core::Check::Outcome::Pass;
+    run.check(check);
+    run.setText(kFields.bondCheck, safe ? core::check::kSafeBond : core::check::kUnsafeBond);
+}
+
+// The concrete and the bar schedule of the footing.
+void CombinedDesign::quantities()
+{
+    const double Lm = L.value() / kCm, Bm = B.value() / kCm;
+    run.concrete({"Footing", "PC footing", L1.value() / kCm, B1.value() / kCm, t1.value() / kCm});
+    run.concrete({"Footing", "RC footing", Lm, Bm, h.value() / kCm});
+    run.assume("The transverse beams are strips of the RC footing under the columns, as thick as "
+               "the footing: they add no concrete of their own and have no stirrups.");
+    run.assume("Straight bars are the footing's dimension less the cover at each end: L − 2 × "
+               "cover along the footing, B − 2 × cover across it.");
+    run.assume("The mesh of 12 mm bars runs across the footing, top and bottom, over its whole "
+               "length: nm × L / 100 bars in each layer, rounded up to whole bars.");
+    const double along = (L.value() - 2 * cover.value()) / kCm;
+    const double across = (B.value() - 2 * cover.value()) / kCm;
+    const double meshCount = std::ceil(nm.value() * Lm);
+    using Line = core::BarLine;
+    run.bars(Line{"Footing", "1", "along the footing, top", phiTop.value(), "straight",
+                  top.count.value(), along});
+    run.bars(Line{"Footing", "2", "along the footing, bottom", phiBot.value(), "straight",
+                  bottom.count.value(), along});
+    run.bars(Line{"Footing", "3", "mesh across the footing, top", kMeshBar, "straight", meshCount,
+                  across});
+    run.bars(Line{"Footing", "4", "mesh across the footing, bottom", kMeshBar, "straight",
+                  meshCount, across});
+    for (const Column *c : {&c1, &c2}) {
+        run.bars(Line{"Transverse beam under " + std::string(c->name), "1",
+                      "across the footing, bottom", c->phiBeam.value(), "straight", c->nb.value(),
+                      across});
+    }
+}
+
+// Where the columns stand along the footing, from its left end, for the sketches.
+void CombinedDesign::placeColumns()
+{
+    const double span = kCm * S.value();
+    c1.left = 0;
+    c2.left = c1.tc.value() / 2 + span - c2.tc.value() / 2;
+    if (c2.flush) {
+        c2.left = L.value() - c2.tc.value();
+        c1.left = c2.left + c2.tc.value() / 2 - span - c1.tc.value() / 2;
+    }
+}
+
+// Where the transverse beam under a column lies along the footing, from its left end (cm).
+// A beam d beyond an overhang shorter than d is drawn to the end of the footing.
+std::pair<double, double> CombinedDesign::beamExtent(const Column &c) const
+{
+    double from = c.left - d.value();
+    if (c.flush)
+        from = &c == &c1 ? 0.0 : L.value() - c.wb.value();
+    return {std::max(from, 0.0), std::min(from + c.wb.value(), L.value())};
+}
+
+// The plan: PC and RC footings, the columns, the transverse beams and the bars.
+void CombinedDesign::planSketch()
+{
+    using Shape = core::SketchShape;
+    using K = Shape::Kind;
+    const double Lv = L.value(), Bv = B.value();
+    const double edge = (B1.value() - Bv) / 2;
+    core::Sketch plan{"Footing, plan", {}};
+    plan.shapes.push_back({K::PlainConcrete, 0, -edge, L1.value(), Bv + edge, "PC footing"});
+    plan.shapes.push_back({K::ReinforcedConcrete, 0, 0, Lv, Bv, "RC footing"});
+    for (const Column *c : {&c1, &c2}) {
+        const double x1 = c->left, x2 = c->left + c->tc.value();
+        const auto [from, to] = beamExtent(*c);
+        plan.shapes.push_back({K::Beam, from, 0, to, Bv, "beam under " + std::string(c->name)});
+        plan.shapes.push_back({K::Column, x1, (Bv - c->bc.value()) / 2, x2,
+                               (Bv + c->bc.value()) / 2, std::string(c->name)});
+        const double mid = (from + to) / 2;
+        plan.shapes.push_back({K::Bars, mid, cover.value(), mid, Bv - cover.value(),
+                               barsText(c->nb.value(), c->phiBeam.value())});
+    }
+    const double inner = cover.value();
+    plan.shapes.push_back({K::Bars, inner, Bv / 4, Lv - inner, Bv / 4,
+                           barsText(top.count.value(), phiTop.value()) + " top"});
+    plan.shapes.push_back({K::Bars, inner, 3 * Bv / 4, Lv - inner, 3 * Bv / 4,
+                           barsText(bottom.count.value(), phiBot.value()) + " bottom"});
+    const double c1Centre = c1.left + c1.tc.value() / 2, c2Centre = c2.left + c2.tc.value() / 2;
+    plan.shapes.push_back({K::Bars, (c1Centre + c2Centre) / 2, inner, (c1Centre + c2Centre) / 2,
+                           Bv - inner, barsText(nm.value(), kMeshBar) + " / m, top and bottom"});
+    plan.shapes.push_back({K::Dimension, 0, Bv + edge + 40, Lv, Bv + edge + 40, metres(Lv)});
+    plan.shapes.push_back({K::Dimension, -edge - 40, 0, -edge - 40, Bv, metres(Bv)});
+    plan.shapes.push_back(
+        {K::Dimension, -edge - 80, -edge, -edge - 80, Bv + edge, metres(B1.value())});
+    plan.shapes.push_back(
+        {K::Dimension, c1Centre, -edge - 40, c2Centre, -edge - 40, metres(kCm * S.value())});
+    run.sketch(std::move(plan));
+}
+
+// The section along the footing: RC on its PC blinding, the columns, the beams and the bars.
+void CombinedDesign::sectionSketch()
+{
+    using Shape = core::SketchShape;
+    using K = Shape::Kind;
+    const double Lv = L.value(), hv = h.value(), cv = cover.value();
+    core::Sketch section{"Footing, section along its length", {}};
+    section.shapes.push_back({K::ReinforcedConcrete, 0, 0, Lv, hv, "RC footing"});
+    section.shapes.push_back({K::PlainConcrete, 0, hv, L1.value(), hv + t1.value(), "PC footing"});
+    for (const Column *c : {&c1, &c2}) {
+        const double x1 = c->left, x2 = c->left + c->tc.value();
+        const auto [from, to] = beamExtent(*c);
+        section.shapes.push_back({K::Column, x1, -60, x2, 0, std::string(c->name)});
+        section.shapes.push_back(
+            {K::Beam, from, 0, to, hv, barsText(c->nb.value(), c->phiBeam.value())});
+        section.shapes.push_back({K::Dimension, from, hv + t1.value() + 40, to,
+                                  hv + t1.value() + 40, metres(to - from)});
+    }
+    section.shapes.push_back(
+        {K::Bars, cv, cv, Lv - cv, cv, barsText(top.count.value(), phiTop.value())});
+    section.shapes.push_back(
+        {K::Bars, cv, hv - cv, Lv - cv, hv - cv, barsText(bottom.count.value(), phiBot.value())});
+    section.shapes.push_back(
+        {K::Dimension, 0, hv + t1.value() + 80, Lv, hv + t1.value() + 80, metres(Lv)});
+    section.shapes.push_back({K::Dimension, Lv + 40, 0, Lv + 40, hv, metres(hv)});
+    section.shapes.push_back(
+        {K::Dimension, Lv + 40, hv, Lv + 40, hv + t1.value(), metres(t1.value())});
+    run.sketch(std::move(section));
+}
+
+core::DesignResult CombinedDesign::design()
+{
+    if (!readInputs())
+        return reader.refused();
+    loads();
+    layout();
+    if (!plainConcreteFooting())
+        return reader.refused();
+    rcFooting();
+    if (!beamActions())
+        return reader.refused();
+    depth();
+    oneWayShear();
+    run.heading("Punching");
+    const bool c1Safe = punchingAt(c1);
+    const bool c2Safe = punchingAt(c2);
+    // The one field reports a failure at either column.
+    run.setText(kFields.punchingCheck,
+                c1Safe && c2Safe ? core::check::kSafePunch : core::check::kUnsafePunch);
+    minimumMesh();
+    topSteel();
+    bottomSteel();
+    transverseBeam(c1, kBeamFields[0], at->beams[0]);
+    transverseBeam(c2, kBeamFields[1], at->beams[1]);
+    bond();
+    // Cyan checks in red text; the blink timer takes over the unsafe ones.
+    for (std::string_view check : {kFields.shearCheck, kFields.punchingCheck, kFields.bondCheck})
+        run.setColours(check, 0x00FFFF, 0xFF0000);
+
+    placeColumns();
+    quantities();
+    planSketch();
+    sectionSketch();
+    return core::finish(std::move(run), "the loads, the column sizes and the material properties");
 }
 
 } // namespace
 
 core::DesignResult design(const core::DesignRequest &request)
 {
-    core::FieldReader reader(request.texts, tables::kInputs);
-    const double P1 = reader.positive("Text1").value();
-    const double P2 = reader.positive("Text2").value();
-    const double bc1 = reader.positive("Text6").value();
-    const double tc1 = reader.positive("Text7").value();
-    const double bc2 = reader.positive("Text8").value();
-    const double tc2 = reader.positive("Text9").value();
-    const double fcu = reader.positive("Text10").value();
-    const double fy = reader.positive("Text11").value();
-    const double qall = reader.positive("Text12").value();
-    const double cover = reader.positive("Text5").value();
-    // Column centres closer than half the two sides would put one column inside the other.
-    const double S = reader
-                         .greaterThan("Text13", (tc1 + tc2) / 200,
-                                      core::formatNumber((tc1 + tc2) / 200) +
-                                          " m, half the two column sides together")
-                         .value();
-    const double t1 = reader.positive("Text3").value();
-    const double ta =
-        reader.greaterThan("Text4", cover, "the cover, " + core::formatNumber(cover) + " cm")
-            .value();
-    const double Dtop = reader.positive("Combo1").value();
-    const double Dbot = reader.positive("Combo2").value();
-    const double Db1 = reader.positive("Combo3").value();
-    const double Db2 = reader.positive("Combo4").value();
-    if (reader.failed())
-        return reader.refused();
-    const std::string &topText = request.texts.at("Combo1");
-    const std::string &bottomText = request.texts.at("Combo2");
-    const std::string &beam1Text = request.texts.at("Combo3");
-    const std::string &beam2Text = request.texts.at("Combo4");
-
-    core::Run run;
-
-    // 1. Loads, with the footing's own weight, and the shear strength.
-    const double pt1 = 1.1 * P1;
-    const double pt2 = 1.1 * P2;
-    const double pt = pt1 + pt2;
-    const double qcu = 0.75 * std::sqrt(fcu / 1.5);
-    run.note("pt1", pt1, "t");
-    run.note("pt2", pt2, "t");
-    run.note("pt", pt, "t");
-    run.note("qcu", qcu, "kg/cm2");
-
-    // 2. Layout: the footing is centred under the resultant with one end flush with the outer
-    //    face of C1, unless that footing would stop short of C2's outer face.
-    const double xr = pt2 * S / pt;
-    double Lf = 2 * (xr + tc1 / 200);
-    run.note("xr", xr, "m");
-    run.note("Lf(C1 flush)", Lf, "m");
-    const bool c1Flush = !(Lf < S + tc1 / 200 + tc2 / 200);
-    if (!c1Flush) {
-        Lf = 2 * ((S - xr) + tc2 / 200);
-    }
-    run.note("Lf", Lf, "m");
-    run.note("layout", c1Flush ? 1 : 2);
-    const LayoutLabels &at = c1Flush ? kC1FlushLabels : kC2FlushLabels;
-    run.show(at.shown.diagrams);
-    run.show(at.shown.section);
-    run.hide(at.hidden.diagrams);
-    run.hide(at.hidden.section);
-
-    // 3. PC footing.
-    const double Apc = 1000 * pt / (1.5 * qall);
-    const double L1 = 5 * (std::floor(100 * Lf / 5) + 1);
-    const double B1 = 5 * (std::floor(Apc / L1 / 5) + 1);
-    run.note("Apc", Apc, "cm2");
-    run.note("L1", L1, "cm");
-    run.note("B1", B1, "cm");
-    if (!(B1 > 60)) {
-        reader.refuse("Text12",
-                      "The PC footing comes out only " + core::formatNumber(B1 / 100) +
-                          " m wide, and the RC footing must be 60 cm narrower than it. Lower " +
-                          reader.quoted("Text12") + " or raise the column loads.");
-        return reader.refused();
-    }
-    run.setNumber("Label75", L1 / 100);
-    run.setNumber("Label76", B1 / 100);
-    run.setNumber("Label77", t1 / 100);
-
-    // 4. RC footing, net soil pressure and the overhang beyond the column not flush with an end.
-    const double L = L1;
-    const double B = B1 - 60;
-    const double qc = 10000 * pt / (L * B);
-    const double w = qc * B / 100;
-    run.note("L", L, "cm");
-    run.note("B", B, "cm");
-    run.note("qc", qc, "t/m2");
-    run.note("w", w, "t/m");
-    run.setNumber("Label78", L / 100);
-    run.setNumber("Label79", B / 100);
-    const double Lo = L / 100 - (S + tc1 / 200 + tc2 / 200);
-    run.note("Lo", Lo, "m");
-
-    // 5. Straining actions.
-    double Q1 = 0, M1 = 0, Q2 = 0, M2 = 0, x0 = 0, Mmax = 0;
-    if (c1Flush) {
-        Q1 = pt1 - w * tc1 / 100;
-        M1 = pt1 * tc1 / 200 - w * (tc1 * tc1) / 20000;
-        Q2 = pt2 - w * (Lo + tc2 / 100);
-        M2 = pt2 * tc2 / 200 - w * ((Lo + tc2 / 100) * (Lo + tc2 / 100)) / 2;
-        x0 = pt1 / w;
-        Mmax = pt1 * (x0 - tc1 / 200) - w * (x0 * x0) / 2;
-    } else {
-        Q1 = pt1 - w * (Lo + tc1 / 100);
-        M1 = pt1 * tc1 / 200 - w * ((Lo + tc1 / 100) * (Lo + tc1 / 100)) / 2;
-        Q2 = pt2 - w * tc2 / 100;
-        M2 = pt2 * tc2 / 200 - w * (tc2 * tc2) / 20000;
-        x0 = pt2 / w;
-        Mmax = pt2 * (x0 - tc2 / 200) - w * (x0 * x0) / 2;
-    }
-    const double Qo = w * Lo;
-    const double Mo = w * (Lo * Lo) / 2;
-    run.note("Q1", Q1, "t");
-    run.note("M1", M1, "t.m");
-    run.note("Q2", Q2, "t");
-    run.note("M2", M2, "t.m");
-    run.note("Qo", Qo, "t");
-    run.note("Mo", Mo, "t.m");
-    run.note("x0", x0, "m");
-    run.note("Mmax", Mmax, "t.m");
-    if (Mmax < 0) {
-        // The soil pressure under the flush column outweighs its load: no sagging span.
-        const std::string_view load = c1Flush ? "Text1" : "Text2";
-        const std::string_view side = c1Flush ? "Text7" : "Text9";
-        reader.refuse(load, "The largest moment between the columns comes out negative (" +
-                                core::formatNumber(core::roundHalfEven(Mmax, 2)) +
-                                " t.m): the soil pressure under the column flush with the end "
-                                "outweighs its load. Raise " +
-                                reader.quoted(load) + " or lower " + reader.quoted(side) + ".");
-        return reader.refused();
-    }
-    run.setNumber(at.Q1, core::roundHalfEven(Q1, 2));
-    run.setNumber(at.Q2, core::roundHalfEven(Q2, 2));
-    run.setNumber(at.Qo, core::roundHalfEven(Qo, 2));
-    run.setNumber(at.M1, core::roundHalfEven(M1, 2));
-    run.setNumber(at.Mmax, core::roundHalfEven(Mmax, 2));
-    run.setNumber(at.M2, core::roundHalfEven(M2, 2));
-    run.setNumber(at.Mo, core::roundHalfEven(Mo, 2));
-
-    // 6. Depth: the assumed thickness stands when it is deep enough.
-    const double dreq = 3 * std::sqrt(Mmax * 100000 / (fcu * B));
-    const double dr = 5 * (std::floor(dreq / 5) + 1);
-    double d = 0;
-    if (dr <= ta - cover) {
-        run.setNumber("Label80", ta / 100);
-        d = ta - cover;
-    } else {
-        run.setNumber("Label80", (dr + cover) / 100);
-        d = dr;
-    }
-    run.note("dreq", dreq, "cm");
-    run.note("dr", dr, "cm");
-    run.note("d", d, "cm");
-
-    // 7. Shear at d/2 from the face of the more heavily loaded column.
-    const double Qmax = std::max(Q1, Q2);
-    const double Qd = Qmax - w * d / 200;
-    const double qsh = 1000 * Qd / (0.87 * B * d);
-    run.note("Qmax", Qmax, "t");
-    run.note("Qd", Qd, "t");
-    run.note("qsh", qsh, "kg/cm2");
-    run.setText("Label36", qsh <= qcu ? core::check::kSafeShear : core::check::kUnsafeShear);
-
-    // 8. Punching at C1, then at C2. The one field reports a failure at either column.
-    const Punching atC1 = punching(tc1, bc1, pt1, c1Flush, d, Lo, qc, fcu);
-    const Punching atC2 = punching(tc2, bc2, pt2, !c1Flush, d, Lo, qc, fcu);
-    notePunching(run, atC1, "C1");
-    notePunching(run, atC2, "C2");
-    run.setText("Label37",
-                atC1.safe() && atC2.safe() ? core::check::kSafePunch : core::check::kUnsafePunch);
-
-    // 9. Minimum mesh of 12 mm bars per metre, top and bottom.
-    const double Asm = std::max(6.78, 0.2 * d);
-    const double a12 = (pi / 4) * (1.2 * 1.2);
-    const double nm = std::floor(Asm / a12) + 1;
-    run.note("Asm", Asm, "cm2/m");
-    run.note("a12", a12, "cm2");
-    run.note("nm", nm);
-    for (std::string_view count : {"Label95", "Label99", "Label103", "Label106"})
-        run.setNumber(count, nm);
-    for (std::string_view diameter : {"Label96", "Label100", "Label104", "Label105"})
-        run.setText(diameter, "12 \\ m");
-
-    // 10. Top steel for the largest moment between the columns.
-    const double AsTop = Mmax * 100000 / (0.8 * fy * d);
-    const double Asmin = 0.2 * d * B / 100;
-    const double Astop = std::max(AsTop, Asmin);
-    const double ntop = barCount(Astop, Dtop);
-    run.note("As(top)", AsTop, "cm2");
-    run.note("Asmin", Asmin, "cm2");
-    run.note("Astop", Astop, "cm2");
-    run.note("ntop", ntop);
-    run.setNumber("Label29", core::roundHalfEven(Astop, 2));
-    run.setNumber("Label30", ntop);
-    run.setNumber("Label97", ntop);
-    run.setNumber("Label107", ntop);
-    run.setText("Label98", topText);
-    run.setText("Label108", topText);
-
-    // 11. Bottom steel for the moment at the outer face of the overhang column.
-    const double AsBot = Mo * 100000 / (0.8 * fy * d);
-    const double Asbot = std::max(AsBot, Asmin);
-    const double nbot = barCount(Asbot, Dbot);
-    run.note("As(bottom)", AsBot, "cm2");
-    run.note("Asbot", Asbot, "cm2");
-    run.note("nbot", nbot);
-    run.setNumber("Label34", core::roundHalfEven(Asbot, 2));
-    run.setNumber("Label35", nbot);
-    run.setNumber("Label101", nbot);
-    run.setNumber("Label109", nbot);
-    run.setText("Label102", bottomText);
-    run.setText("Label110", bottomText);
-
-    // 12. Transverse beams under C1 and C2; the beam of the flush column extends d on one side.
-    const double wb1 = c1Flush ? tc1 + d : tc1 + 2 * d;
-    const double wb2 = c1Flush ? tc2 + 2 * d : tc2 + d;
-    const double pb1 = 100 * pt1 / B;
-    const double Mb1 = pb1 * (((B - bc1) / 100) * ((B - bc1) / 100)) / 8;
-    const double Asbeam1 = Mb1 * 100000 / (0.8 * fy * d);
-    const double nb1 = barCount(Asbeam1, Db1);
-    run.note("wb1", wb1, "cm");
-    run.note("pb1", pb1, "t/m");
-    run.note("Mb1", Mb1, "t.m");
-    run.note("Asbeam1", Asbeam1, "cm2");
-    run.note("nb1", nb1);
-    run.setNumber("Label50", wb1 / 100);
-    run.setNumber(at.beam1Width, wb1 / 100);
-    run.setNumber("Label40", core::roundHalfEven(Asbeam1, 2));
-    run.setNumber("Label43", nb1);
-    run.setNumber(at.beam1Count, nb1);
-    run.setText(at.beam1Diameter, beam1Text);
-
-    const double pb2 = 100 * pt2 / B;
-    const double Mb2 = pb2 * (((B - bc2) / 100) * ((B - bc2) / 100)) / 8;
-    const double Asbeam2 = Mb2 * 100000 / (0.8 * fy * d);
-    const double nb2 = barCount(Asbeam2, Db2);
-    run.note("wb2", wb2, "cm");
-    run.note("pb2", pb2, "t/m");
-    run.note("Mb2", Mb2, "t.m");
-    run.note("Asbeam2", Asbeam2, "cm2");
-    run.note("nb2", nb2);
-    run.setNumber("Label52", wb2 / 100);
-    run.setNumber(at.beam2Width, wb2 / 100);
-    run.setNumber("Label46", core::roundHalfEven(Asbeam2, 2));
-    run.setNumber("Label48", nb2);
-    run.setNumber(at.beam2Count, nb2);
-    run.setText(at.beam2Diameter, beam2Text);
-
-    // 13. Flexural bond on the top bars.
-    const double so = (Dtop / 10) * pi * ntop;
-    const double qb = 1000 * Qmax / (0.87 * d * so);
-    const double qbAllowed = core::check::bondLimit(fy);
-    run.note("so", so, "cm");
-    run.note("qb", qb, "kg/cm2");
-    run.note("qb allowed", qbAllowed, "kg/cm2");
-    run.setText("Label38", qb <= qbAllowed ? core::check::kSafeBond : core::check::kUnsafeBond);
-
-    // 14. Check colours; the blink timer takes over the unsafe ones.
-    for (std::string_view check : {"Label36", "Label37", "Label38"})
-        run.setColours(check, 0x00FFFF, 0xFF0000);
-    return core::finish(std::move(run), "the loads, the column sizes and the material properties");
+    return CombinedDesign(request).design();
 }
 
 const core::DesignWindowInfo &windowInfo()

@@ -15,7 +15,8 @@ const core::DesignWindowInfo &windowInfo();
 
 // One design run of the footing under two columns: reads the inputs and lists, places the
 // footing under the resultant with one end flush with a column, and writes every result,
-// the drawings of its layout and the check messages.
+// the drawings of its layout and the check messages, with the calculation that led to them:
+// its steps, checks, quantities, bar schedule and sketches.
 core::DesignResult design(const core::DesignRequest &request);
 
 // The drawings of a layout: straining actions and reinforcement section.
