@@ -398,6 +398,16 @@ bool depth(core::Run &run, core::FieldReader &in, Calc &calc)
     return true;
 }
 
+// Where the shear section lies: x is measured from it to the edge of the footing.
+std::string sectionNote(const Calc &calc, const Term &x)
+{
+    if (calc.footingCase == kUniformWithMoment && !(calc.c.value() > 0))
+        return "c' = " + num(calc.c.value()) + " ≤ 0: no cantilever, no shear section";
+    if (calc.footingCase != kUniformWithMoment && !(x.value() > 0))
+        return "x = " + num(x.value()) + " ≤ 0: the section lies beyond the edge, no shear";
+    return "from the shear section d / 2 from the column face to the edge";
+}
+
 // One-way shear at d / 2 from the column face along L.
 void oneWayShear(core::Run &run, Calc &calc)
 {
@@ -407,12 +417,12 @@ void oneWayShear(core::Run &run, Calc &calc)
     Term qsh{0.0};
     if (calc.linearStress()) {
         calc.q2 = run.step("q2", calc.qmax - calc.s * x, "kg/cm2", "pressure at the shear section");
-        calc.x = run.step("x", x, "cm", "from the shear section to the edge");
+        calc.x = run.step("x", x, "cm", sectionNote(calc, x));
         qsh = run.step(
             "qsh", (calc.q2 * calc.x * B + 0.5 * (calc.qmax - calc.q2) * calc.x * B) / (calc.d * B),
             "kg/cm2");
     } else {
-        calc.x = run.step("x", x, "cm", "from the shear section to the edge");
+        calc.x = run.step("x", x, "cm", sectionNote(calc, x));
         qsh = run.step("qsh", calc.qc * calc.x * B / (calc.d * B), "kg/cm2");
     }
     // With the column off centre the section is looked for while the cantilever c' exists.
@@ -455,7 +465,12 @@ void punching(core::Run &run, Calc &calc)
 {
     run.heading("Punching");
     const Term &tc = calc.v.tc, &bc = calc.v.bc, &d = calc.d;
-    const Term Ap = run.step("Ap", (tc + d) * (bc + d), "cm2", "area inside the perimeter");
+    const Term ApTerm = (tc + d) * (bc + d);
+    const double outside = calc.L.value() * calc.B.value() - ApTerm.value();
+    const Term Ap = run.step("Ap", ApTerm, "cm2",
+                             outside <= 0 ? "L × B − Ap = " + num(outside) +
+                                                " ≤ 0: the perimeter encloses the whole footing"
+                                          : std::string("area inside the perimeter"));
     Term Qp{0.0};
     if (calc.linearStress()) {
         const Term qa = run.step("qa", calc.qmin + calc.s * calc.x, "kg/cm2",
@@ -468,7 +483,6 @@ void punching(core::Run &run, Calc &calc)
     const Term per = run.step("per", 2.0 * tc + 2.0 * bc + 4.0 * d, "cm", "punching perimeter");
     const Term qp = run.step("qp", Qp / (per * d), "kg/cm2");
     const Term qcup = punchingStrength(run, calc, per);
-    const double outside = calc.L.value() * calc.B.value() - Ap.value();
     core::Check check;
     if (outside <= 0) {
         check = rc::notApplicable(kFooting, "Punching", qp, qcup, "kg/cm2",
