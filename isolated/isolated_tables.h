@@ -4,6 +4,7 @@
 #include "core/check_messages.h"
 #include "core/control_table.h"
 #include "core/design.h"
+#include "isolated/isolated_design.h"
 
 #include <array>
 #include <span>
@@ -462,19 +463,19 @@ inline constexpr std::array<std::string_view, 4> kCaseNames{"Uniform Stress", "J
 
 // --- what each loading case changes on a fresh design window -----------------------------------
 
-inline constexpr std::array kUniformStress{
+inline constexpr std::array kUniformStressChanges{
     show("Picture1"),
     hide("Picture2"),
     setTop("Command1", 2900),
 };
-inline constexpr std::array kJustNoTension{
+inline constexpr std::array kJustNoTensionChanges{
     show("Picture1"), hide("Picture2"), setTop("Command1", 2900), show("Label36"), show("Text10"),
 };
-inline constexpr std::array kUniformWithMoment{
+inline constexpr std::array kUniformWithMomentChanges{
     show("Picture2"), hide("Picture1"), show("Label44"),
     show("Text11"),   show("Label36"),  show("Text10"),
 };
-inline constexpr std::array kNonUniform{
+inline constexpr std::array kNonUniformChanges{
     show("Picture1"), hide("Picture2"), show("Label44"),
     show("Text11"),   show("Label36"),  show("Text10"),
 };
@@ -483,14 +484,14 @@ inline constexpr std::array kNonUniform{
 constexpr std::span<const CaseChange> caseChanges(int footingCase)
 {
     switch (footingCase) {
-    case 0:
-        return kUniformStress;
-    case 1:
-        return kJustNoTension;
-    case 2:
-        return kUniformWithMoment;
-    case 3:
-        return kNonUniform;
+    case kUniformStress:
+        return kUniformStressChanges;
+    case kJustNoTension:
+        return kJustNoTensionChanges;
+    case kUniformWithMoment:
+        return kUniformWithMomentChanges;
+    case kNonUniform:
+        return kNonUniformChanges;
     default:
         return {};
     }
