@@ -155,6 +155,13 @@ std::string num(const Term &value)
     return core::reportNumber(value.value());
 }
 
+// Two quantities compared in numbers, for the note of a choice: "qcup3 = 12.91 < qcup1 = 41.96".
+std::string comparison(const Term &a, const Term &b)
+{
+    return a.formula() + " = " + num(a) + (a.value() < b.value() ? " < " : " ≥ ") + b.formula() +
+           " = " + num(b);
+}
+
 // A length in cm written in metres with two decimals, as a drawing dimensions it: "5.30 m".
 std::string metres(double cm)
 {
@@ -328,8 +335,10 @@ void StripSteps::punchCheck(const Term &B, const Term &support, const Term &qp, 
 {
     const Term qcup1 = run.step("qcup1", rc::punchingPerimeterRule(d, per, v.fcu), "kg/cm2");
     const Term qcup3 = run.step("qcup3", rc::punchingRoot(v.fcu), "kg/cm2");
-    const Term qcup = run.step("qcup", min(qcup1, qcup3), "kg/cm2",
-                               qcup1.value() < qcup3.value() ? "qcup1 governs" : "qcup3 governs");
+    const Term qcup =
+        run.step("qcup", min(qcup1, qcup3), "kg/cm2",
+                 comparison(qcup3, qcup1) +
+                     (qcup3.value() < qcup1.value() ? ": qcup3 governs" : ": qcup1 governs"));
     const Term outside = bm * B - bm * (d + support);
     if (outside.value() <= 0) {
         run.setText(kFields.punchCheck, core::check::kNoPunch);
@@ -354,8 +363,9 @@ Term StripSteps::secondarySteel(const Term &B, const Term &d)
     const Term mesh = run.step("AsMesh", rc::minimumMesh(B), "cm2", "6.78 cm2 a metre of B");
     const Term least = run.step("AsSecMin", rc::minimumSteel(d, B), "cm2", "0.2 % of d × B");
     const Term AsSec = run.step("AsSec", max(mesh, least), "cm2",
-                                mesh.value() < least.value() ? "0.2 % of the section governs"
-                                                             : "the 6.78 cm2 a metre governs");
+                                comparison(mesh, least) + (mesh.value() < least.value()
+                                                               ? ": 0.2 % of the section governs"
+                                                               : ": the 6.78 cm2 a metre governs"));
     run.setNumber(kFields.secondaryArea, core::roundHalfEven(AsSec.value(), 2));
     const Term a = run.step("aSec", rc::barArea(v.phiSec), "cm2", "area of one secondary bar");
     const Term nSec = run.step("nSec", rc::barCount(AsSec, a), "bars");
@@ -373,7 +383,8 @@ Term StripSteps::mainSteel(const Term &M, const Term &d)
     const Term least = run.step("AsMin", rc::minimumSteel(bm, d), "cm2", "0.2 % of bm × d");
     const Term AsMain =
         run.step("AsMain", max(As, least), "cm2",
-                 As.value() < least.value() ? "the least steel governs" : "the moment governs");
+                 comparison(As, least) + (As.value() < least.value() ? ": the least steel governs"
+                                                                     : ": the moment governs"));
     run.setNumber(kFields.mainArea, core::roundHalfEven(AsMain.value(), 2));
     const Term a = run.step("aMain", rc::barArea(v.phiMain), "cm2", "area of one main bar");
     const Term nMain = run.step("nMain", rc::barCount(AsMain, a), "bars", "a metre of the strip");
@@ -401,8 +412,9 @@ void StripSteps::bondCheck(const Term &Qb, const Term &d, const Term &nMain)
         run.step("So", rc::barPerimeter(v.phiMain, nMain), "cm", "perimeter of the main bars");
     const Term qb = run.step("qb", rc::bondStress(Q, d, So), "kg/cm2");
     const bool mild = v.fy.value() == rc::kMildSteelFy;
-    const Term limit = run.step("qba", Term(rc::bondLimit(v.fy.value())), "kg/cm2",
-                                mild ? "fy = 2400: mild steel" : "fy ≠ 2400: high-tensile steel");
+    const Term limit =
+        run.step("qba", Term(rc::bondLimit(v.fy.value())), "kg/cm2",
+                 "fy = " + num(v.fy) + (mild ? ": mild steel" : " ≠ 2400: high-tensile steel"));
     const core::Check check =
         rc::compare(kFooting, "Flexural bond", qb, limit, "kg/cm2", kFields.bondCheck);
     run.setText(kFields.bondCheck,
@@ -499,10 +511,11 @@ Term offCentrePunchingWidth(StripSteps &s, const Term &B, const Term &d)
     core::Run &run = s.run;
     const Term c2 = run.step("c2", (B / 2.0 - s.e) - s.v.tw / 2.0, "cm",
                              "cantilever on the short side of the wall");
-    const Term ext = run.step("a2", min(d / 2.0, c2), "cm",
-                              c2.value() < (d / 2.0).value()
-                                  ? "c2 < d / 2: the punching line stops at the edge"
-                                  : "c2 ≥ d / 2: the punching line stands d / 2 from the face");
+    const Term ext =
+        run.step("a2", min(d / 2.0, c2), "cm",
+                 c2.value() < (d / 2.0).value()
+                     ? comparison(c2, d / 2.0) + ": the punching line stops at the edge"
+                     : comparison(c2, d / 2.0) + ": the punching line stands d / 2 from the face");
     return run.step("w", ext + d / 2.0, "cm", "width the punching lines add to the wall");
 }
 
@@ -564,7 +577,7 @@ void wallUniform(const Inputs &v, bool withMoment, core::Run &run)
 bool eccentricPcWidth(core::FieldReader &in, StripSteps &s, Slab &slab)
 {
     core::Run &run = s.run;
-    const Term k = run.step("k", 1.0 + 6.0 * s.e / rc::kCmPerMetre, "",
+    const Term k = run.step("k", 1.0 + kKernDivisor * s.e / rc::kCmPerMetre, "",
                             "width factor for the eccentricity, e in m");
     run.heading("Plain-concrete footing");
     slab.B1 = run.step("B1", up5(rc::kKgPerTonne * s.Pw * k / (s.bm * s.v.qall)), "cm");
@@ -769,7 +782,8 @@ Term beamDepthAndSteel(StripSteps &s, const Term &Mb, Beam &beam)
     const Term least = run.step("AsbMin", rc::minimumSteel(db, v.b), "cm2", "0.2 % of db × b");
     const Term Asb =
         run.step("Asb", max(As, least), "cm2",
-                 As.value() < least.value() ? "the least steel governs" : "the moment governs");
+                 comparison(As, least) + (As.value() < least.value() ? ": the least steel governs"
+                                                                     : ": the moment governs"));
     run.setNumber(kBeamFields.steelArea, core::roundHalfEven(Asb.value(), 2));
     const Term ab = run.step("ab", rc::barArea(v.phiB), "cm2", "area of one beam bar");
     beam.nb = run.step("nb", rc::barCount(Asb, ab), "bars", "top and bottom alike");
@@ -784,12 +798,14 @@ Term designedStirrups(StripSteps &s, const Term &qsb, Beam &beam)
 {
     core::Run &run = s.run;
     const Inputs &v = s.v;
-    const Term qsd = run.step("qs'", qsb - kConcreteShareWithStirrups * s.qcu, "kg/cm2",
-                              "shear the stirrups carry");
+    const Term qsd =
+        run.step("qs'", qsb - kConcreteShareWithStirrups * s.qcu, "kg/cm2",
+                 comparison(qsb, s.qcu) + ": stirrups carry the excess over half of qcu");
     const bool two = v.b.value() < kFourLegWidth;
     beam.legs = two ? 2.0 : 4.0;
     const Term legs =
-        run.step("legs", Term(beam.legs), "", two ? "b < 40 cm: two legs" : "b ≥ 40 cm: four legs");
+        run.step("legs", Term(beam.legs), "",
+                 "b = " + num(v.b) + (two ? " < 40 cm: two legs" : " ≥ 40 cm: four legs"));
     const Term ast = run.step("ast", rc::barArea(v.phiSt), "cm2", "area of one leg");
     const Term spacing =
         run.step("s", legs * ast * rc::kMildSteelFy / rc::kStirrupSteelFactor / (v.b * qsd), "cm",
