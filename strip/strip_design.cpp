@@ -447,14 +447,33 @@ void StripSteps::slabQuantities(const Slab &slab, std::string_view support)
 
 using Shape = core::SketchShape;
 
-// What stands on the RC footing in the section: the wall, or the beam with a column on it.
+// What stands on the RC footing in the section: the wall, or the beam with a column on it and
+// the texts of its bars (top, bottom) and stirrups.
 struct Support {
     double centre = 0; // from the PC footing's left edge, cm
     double width = 0;
     double height = 0;
     bool beam = false;
+    std::string topBars = {}, bottomBars = {}, stirrups = {};
 };
 
+// The beam over the slab: its outline, bars, stirrups and thickness, with the column above it.
+void sketchBeam(const Support &beam, double cover, std::vector<Shape> &shapes)
+{
+    const double left = beam.centre - beam.width / 2.0, right = left + beam.width;
+    const double top = -beam.height;
+    shapes.push_back({Shape::Kind::Beam, left, top, right, 0, {}});
+    shapes.push_back({Shape::Kind::Column, left, top - kSketchColumnHeight, right, top, {}});
+    shapes.push_back(
+        {Shape::Kind::Bars, left + cover, top + cover, right - cover, top + cover, beam.topBars});
+    shapes.push_back(
+        {Shape::Kind::Bars, left + cover, -cover, right - cover, -cover, beam.bottomBars});
+    shapes.push_back({Shape::Kind::Text, right + 10, top / 2.0, 0, 0, beam.stirrups});
+    shapes.push_back({Shape::Kind::Dimension, left - 20, top, left - 20, 0, metres(beam.height)});
+}
+
+// The section across one metre of the strip: PC and RC footing, what stands on them, the
+// bars and the dimensions, in cm with y downwards from the top of the RC footing.
 void sketchSection(const Slab &slab, const Inputs &v, const Support &support,
                    std::string_view title, core::Run &run)
 {
@@ -470,23 +489,21 @@ void sketchSection(const Slab &slab, const Inputs &v, const Support &support,
     };
     add(Shape::Kind::PlainConcrete, 0, h, B1, h + t1);
     add(Shape::Kind::ReinforcedConcrete, left, 0, right, h);
-    if (support.beam) {
-        add(Shape::Kind::Beam, wallLeft, -support.height, wallRight, 0);
-        add(Shape::Kind::Column, wallLeft, -support.height - kSketchColumnHeight, wallRight,
-            -support.height);
-    } else {
+    if (support.beam)
+        sketchBeam(support, c, sketch.shapes);
+    else
         add(Shape::Kind::Wall, wallLeft, -support.height, wallRight, 0);
-    }
+    const double secondaryLevel = h - c - v.phiMain.value() / 10.0;
     add(Shape::Kind::Bars, left + c, h - c, right - c, h - c,
         barText(slab.nMain, v.phiMain) + " / m");
-    add(Shape::Kind::Bars, left + c, h - c - v.phiMain.value() / 10.0, right - c,
-        h - c - v.phiMain.value() / 10.0, barText(slab.nSec, v.phiSec));
+    add(Shape::Kind::Bars, left + c, secondaryLevel, right - c, secondaryLevel,
+        barText(slab.nSec, v.phiSec));
     add(Shape::Kind::Dimension, 0, h + t1 + 20, B1, h + t1 + 20, metres(B1));
     add(Shape::Kind::Dimension, left, h + t1 + 40, right, h + t1 + 40, metres(B));
     add(Shape::Kind::Dimension, right + 20, 0, right + 20, h, metres(h));
     add(Shape::Kind::Dimension, B1 + 20, h, B1 + 20, h + t1, metres(t1));
-    add(Shape::Kind::Dimension, wallLeft, -support.height - 20, wallRight, -support.height - 20,
-        metres(support.width));
+    const double above = -support.height - (support.beam ? kSketchColumnHeight : 0.0) - 20;
+    add(Shape::Kind::Dimension, wallLeft, above, wallRight, above, metres(support.width));
     run.sketch(std::move(sketch));
 }
 
@@ -932,8 +949,15 @@ void seriesOfColumns(const Inputs &v, core::Run &run)
 
     s.slabQuantities(slab, "beam");
     beamQuantities(s, beam, run);
-    sketchSection(slab, v, {slab.B1.value() / 2.0, v.b.value(), beam.hb.value(), true},
-                  "Strip footing under a row of columns, section (one metre run)", run);
+    const Support onSlab{.centre = slab.B1.value() / 2.0,
+                         .width = v.b.value(),
+                         .height = beam.hb.value(),
+                         .beam = true,
+                         .topBars = barText(beam.nb, v.phiB) + " top",
+                         .bottomBars = barText(beam.nb, v.phiB) + " bottom",
+                         .stirrups = barText(beam.stirrups, v.phiSt) + " stirrups / m"};
+    sketchSection(slab, v, onSlab, "Strip footing under a row of columns, section (one metre run)",
+                  run);
 }
 
 } // namespace
