@@ -159,9 +159,8 @@ TEST(StripRatio, ANoShearAndNoPunchCheckDoesNotApplyAndSaysWhy)
         EXPECT_NE(check->reason.find("beyond the footing"), std::string::npos) << check->reason;
     }
     // P 10, M 5, qall 5: e = 45.45 cm, more than half of B1 = 55: the load is outside.
-    const core::Check *bearing =
-        checkOf(designed(2, {{"Text1", "10"}, {"Text10", "5"}, {"Text9", "5"}}), "Strip footing",
-                "Bearing");
+    const core::Run overturning = designed(2, {{"Text1", "10"}, {"Text10", "5"}, {"Text9", "5"}});
+    const core::Check *bearing = checkOf(overturning, "Strip footing", "Bearing");
     ASSERT_NE(bearing, nullptr);
     EXPECT_EQ(bearing->outcome, Outcome::Fail);
     EXPECT_NE(bearing->reason.find("outside the PC footing"), std::string::npos);
