@@ -2,9 +2,11 @@
 
 #include "core/check_messages.h"
 #include "core/number_format.h"
+#include "rc/rules.h"
 #include "strap/strap_tables.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -14,38 +16,91 @@ namespace {
 
 using core::formatNumber;
 using core::roundHalfEven;
-using core::up5;
+using core::Term;
 
-constexpr double kSelfWeight = 1.1;      // on each column load, for the footings' own weight
-constexpr double kEccentricity = 0.75;   // m, from the centre line of C1 to footing 1's centre
-constexpr double kUltimateSoil = 1.5;    // allowable to ultimate soil stress
-constexpr double kPcWider = 60.0;        // cm, the PC footing projects 30 cm on each side
-constexpr double kDepthFactor = 3.0;     // d = 3 * sqrt(M / (fcu * b))
-constexpr double kShearFactor = 0.75;    // concrete shear strength 0.75 * sqrt(fcu / 1.5)
-constexpr double kLeastSecondary = 6.78; // cm2 per metre across the strap
-constexpr double kLeastRatio = 0.2;      // percent of the concrete section
-constexpr double kLeverArm = 0.8;        // steel formula
-constexpr double kBondLeverArm = 0.87;   // bond and stirrup formulas
-constexpr double kStirrupSteel = 2400.0; // kg/cm2, mild-steel stirrups
-
-const double pi = 4.0 * std::atan(1.0);
-
-// Cross-section of one bar of diameter phi (mm), in cm2.
-double barArea(double phi)
+// C1 stands at the property line, so its footing is placed off its centre: the centre of
+// footing 1 lies this far (m) beyond the centre line of C1.
+constexpr double kEccentricity = 0.75;
+Term eccentricity()
 {
-    const double cm = phi / 10;
-    return (pi / 4) * (cm * cm);
+    return Term::constant("e", kEccentricity);
 }
+// Unit changes of the strap's actions: a length in cm, halved and taken in m (tc1 / 200); the
+// moment of a line load in t/m over a length in cm, in t.m (w L² / 20000); a soil pressure in
+// kg/cm2 over a width in cm, as a line load in t/m (qc B / 10).
+constexpr double kHalfInMetres = 2 * rc::kCmPerMetre;
+constexpr double kHalfSquareInMetres = 2 * rc::kCmPerMetre * rc::kCmPerMetre;
+constexpr double kLineLoadDivisor = rc::kKgPerTonne / rc::kCmPerMetre;
+// The strap's other face carries at least this share of its main steel.
+constexpr double kOtherFaceShare = 0.3;
+// Where the concrete alone carries the strap's shear, nominal stirrups: six of 8 mm a metre.
+constexpr double kNominalStirrups = 6;
+constexpr double kStirrupDiameter = 8;
+// Where stirrups are needed the concrete keeps half its shear strength and the stirrups carry
+// the rest; a stirrup of two 8 mm legs (about 1 cm2) of mild steel takes 2400 kg.
+constexpr double kConcreteShareWithStirrups = 0.5;
+constexpr double kStirrupForce = rc::kMildSteelFy;
+// The side bars of the strap, as the reinforcement drawing shows them: three rows of two.
+constexpr double kSideBars = 6;
+constexpr double kSideBarDiameter = 12;
 
 double cm2m(double cm)
 {
-    return cm / 100;
+    return cm / rc::kCmPerMetre;
 }
 
-// Where one footing's results go, and which lists it reads.
+Term cm2m(const Term &cm)
+{
+    return cm / rc::kCmPerMetre;
+}
+
+// A value as a note writes it: "12.91".
+std::string num(const Term &value)
+{
+    return core::reportNumber(value.value());
+}
+
+// "formula = value", for the notes that say why a branch was taken.
+std::string shown(const Term &value)
+{
+    return value.formula() + " = " + num(value);
+}
+
+// Why min(a, b) is what it is, in numbers, with what each side governing means.
+std::string lesser(const Term &a, std::string_view aMeans, const Term &b, std::string_view bMeans)
+{
+    if (b.value() < a.value())
+        return shown(b) + " < " + shown(a) + ": " + std::string(bMeans);
+    return shown(a) + " ≤ " + shown(b) + ": " + std::string(aMeans);
+}
+
+// Why max(a, b) is what it is, in numbers, with what each side governing means.
+std::string greater(const Term &a, std::string_view aMeans, const Term &b, std::string_view bMeans)
+{
+    if (a.value() < b.value())
+        return shown(b) + " > " + shown(a) + ": " + std::string(bMeans);
+    return shown(a) + " ≥ " + shown(b) + ": " + std::string(aMeans);
+}
+
+// A length in cm as a sketch writes it, in m with two decimals: "2.60 m".
+std::string metres(double cm)
+{
+    char text[32];
+    const auto [end, error] =
+        std::to_chars(text, text + sizeof text, cm2m(cm), std::chars_format::fixed, 2);
+    return error == std::errc() ? std::string(text, end) + " m" : std::string("—");
+}
+
+// A bar set as a sketch writes it: "19 Φ 12".
+std::string barText(const Term &count, const Term &diameter)
+{
+    return formatNumber(count.value()) + " Φ " + formatNumber(diameter.value());
+}
+
+// Where one footing's results go, and which lists its drawing echoes.
 struct FootingFields {
-    std::string_view title; // the message-box title
-    std::string_view tag;   // suffix of the trace symbols
+    std::string_view title; // the message-box title and the footing of its checks
+    std::string_view tag;   // suffix of its symbols: "qc (1)"
     std::array<std::string_view, 3> pc;
     std::array<std::string_view, 3> rc;
     std::string_view secondaryArea, secondaryCount, mainArea, mainCount;
@@ -92,17 +147,94 @@ constexpr FootingFields kFooting2{
     .secondDiameterList = "Combo3",
 };
 
-// What the strap beam needs from one RC footing.
-struct Footing {
-    double qc = 0; // net ultimate soil pressure, kg/cm2
-    double L = 0;  // along the strap, cm
-    double B = 0;  // across the strap, cm
+// Where the strap beam's results go: the values on the shear and moment diagrams, the beam's
+// size and steel, and the marks of the reinforcement drawing and its section.
+struct StrapFields {
+    std::string_view shearAtC1, shearAtFooting1End, shearAtFooting2End, shearAtC2Inner,
+        shearAtC2Outer;
+    std::string_view momentAtC1, momentAtFooting1End, momentAtFooting2End, momentAtC2Inner,
+        momentAtC2Outer, largestMoment;
+    std::string_view thickness, width, mainArea, mainCount;
+    std::string_view drawnMainCount, drawnMainDiameter, sectionMainCount, drawnOtherDiameter;
+    std::string_view stirrupsPerMetre, stirrupDiameter, drawnOtherCount, sectionOtherCount;
 };
 
-// The common inputs and values of the run.
+constexpr StrapFields kStrap{
+    .shearAtC1 = "Label76",
+    .shearAtFooting1End = "Label77",
+    .shearAtFooting2End = "Label78",
+    .shearAtC2Inner = "Label79",
+    .shearAtC2Outer = "Label80",
+    .momentAtC1 = "Label81",
+    .momentAtFooting1End = "Label84",
+    .momentAtFooting2End = "Label83",
+    .momentAtC2Inner = "Label86",
+    .momentAtC2Outer = "Label85",
+    .largestMoment = "Label82",
+    .thickness = "Label68",
+    .width = "Label67",
+    .mainArea = "Label71",
+    .mainCount = "Label73",
+    .drawnMainCount = "Label107",
+    .drawnMainDiameter = "Label108",
+    .sectionMainCount = "Label121",
+    .drawnOtherDiameter = "Label114",
+    .stirrupsPerMetre = "Label127",
+    .stirrupDiameter = "Label128",
+    .drawnOtherCount = "Label113",
+    .sectionOtherCount = "Label122",
+};
+
+constexpr std::string_view kStrapBeam = "Strap beam";
+
+// One footing as designed: what the strap beam, the quantities and the sketch need of it.
+struct Footing {
+    Term L1 = 0.0, B1 = 0.0;        // PC footing, cm
+    Term L = 0.0, B = 0.0, h = 0.0; // RC footing along and across the strap, thickness, cm
+    Term qc = 0.0;                  // net ultimate soil pressure, kg/cm2
+    Term nMain = 0.0, nSecondary = 0.0;
+    Term phiMain = 0.0, phiSecondary = 0.0;
+};
+
+// The strap beam as designed.
+struct Beam {
+    Term d = 0.0, h = 0.0; // effective depth and thickness, cm
+    Term a5 = 0.0;         // area of one bar, cm2
+    Term nMain = 0.0, nOther = 0.0, stirrupsPerMetre = 0.0;
+};
+
+using Shape = core::SketchShape;
+
+// One footing in the plan: its PC and RC outlines about their centre x, the sizes outside them
+// (B on the side `outwards`, -1 or +1), its bars and its name.
+void footingPlan(core::Sketch &plan, const Footing &f, double x, double outwards, double cover,
+                 std::string_view title)
+{
+    const double L1 = f.L1.value(), B1 = f.B1.value(), L = f.L.value(), B = f.B.value();
+    const double side = x + outwards * (L1 / 2 + 40);
+    plan.shapes.push_back({Shape::Kind::PlainConcrete, x - L1 / 2, -B1 / 2, x + L1 / 2, B1 / 2});
+    plan.shapes.push_back({Shape::Kind::ReinforcedConcrete, x - L / 2, -B / 2, x + L / 2, B / 2});
+    plan.shapes.push_back(
+        {Shape::Kind::Dimension, x - L1 / 2, B1 / 2 + 40, x + L1 / 2, B1 / 2 + 40, metres(L1)});
+    plan.shapes.push_back({Shape::Kind::Dimension, side, -B1 / 2, side, B1 / 2, metres(B1)});
+    if (L != L1)
+        plan.shapes.push_back(
+            {Shape::Kind::Dimension, x - L / 2, B1 / 2 + 80, x + L / 2, B1 / 2 + 80, metres(L)});
+    plan.shapes.push_back({Shape::Kind::Dimension, side + outwards * 40, -B / 2,
+                           side + outwards * 40, B / 2, metres(B)});
+    // Main bars across the strap, a quarter along; secondary bars along it, a quarter across.
+    plan.shapes.push_back({Shape::Kind::Bars, x - L / 4, -B / 2 + cover, x - L / 4, B / 2 - cover,
+                           barText(f.nMain, f.phiMain)});
+    plan.shapes.push_back({Shape::Kind::Bars, x - L / 2 + cover, B / 4, x + L / 2 - cover, B / 4,
+                           barText(f.nSecondary, f.phiSecondary)});
+    plan.shapes.push_back({Shape::Kind::Text, x - L1 / 2, -B1 / 2 - 30, 0, 0, std::string(title)});
+}
+
+// The inputs, each a term named by its symbol.
 struct Inputs {
-    double P1, P2, bc1, tc1, bc2, tc2, tpc, trc, tsb, cover, fcu, fy, qall, S;
-    double phi1, phi2, phi3, phi4, phi5;
+    Term P1 = 0.0, P2 = 0.0, bc1 = 0.0, tc1 = 0.0, bc2 = 0.0, tc2 = 0.0;
+    Term tpc = 0.0, trc = 0.0, tsb = 0.0, cover = 0.0, fcu = 0.0, fy = 0.0, qall = 0.0, S = 0.0;
+    Term phi1 = 0.0, phi2 = 0.0, phi3 = 0.0, phi4 = 0.0, phi5 = 0.0;
 };
 
 class StrapDesign
@@ -121,326 +253,662 @@ private:
     {
         return m_texts.find(control)->second;
     }
-    void note(std::string_view symbol, std::string_view tag, double value, std::string_view unit)
-    {
-        m_run.note(std::string(symbol) + std::string(tag), value, unit);
-    }
     bool refuse(std::string_view control, std::string message)
     {
         m_reader.refuse(control, std::move(message));
         return false;
     }
     std::string q(std::string_view control) const { return m_reader.quoted(control); }
+    void heading(const FootingFields &f, std::string_view title)
+    {
+        m_run.heading(std::string(f.title) + ": " + std::string(title));
+    }
+    Term step(const FootingFields &f, std::string_view symbol, const Term &value,
+              std::string_view unit, std::string_view note = {})
+    {
+        return m_run.step(std::string(symbol) + std::string(f.tag), value, unit, note);
+    }
 
+    void commonValues();
     bool footingOne(Footing &out);
     bool footingTwo(Footing &out);
-    bool checkWidth(const FootingFields &f, std::string_view control, double B);
-    void designFooting(const FootingFields &f, double R, double L, double B, double phiMain,
-                       double phiSecondary, Footing &out);
-    bool strapBeam(const Footing &f1, const Footing &f2);
+    void bearing(const FootingFields &f, const Term &R, const Footing &footing);
+    bool checkWidth(const FootingFields &f, std::string_view load, const Term &B);
+    void writeSizes(const FootingFields &f, const Footing &footing);
+    void designFooting(const FootingFields &f, const Term &R, Footing &footing);
+    rc::Depth chosenDepth(std::string_view owner, std::string_view tag, const Term &dreq,
+                          const Term &assumed);
+    Term footingDepth(const FootingFields &f, const Term &M, Footing &footing);
+    void oneWayShear(const FootingFields &f, const Term &qc, const Term &c, const Term &d,
+                     const Term &L);
+    void punching(const FootingFields &f, const Term &qc, const Term &d, const Footing &footing);
+    void footingSteel(const FootingFields &f, const Term &M, const Term &d, Footing &footing);
+    void bond(const FootingFields &f, const Term &c, const Term &d, const Footing &footing);
+    void footingQuantities(const FootingFields &f, const Footing &footing);
+
+    bool strapBeam(const Footing &f1, const Footing &f2, Beam &beam);
+    Term shears(const Footing &f1, const Footing &f2, const Term &w1, const Term &w2);
+    void moments(const Footing &f1, const Footing &f2, const Term &w1, const Term &w2);
+    bool largestMoment(const Term &w1, Term &Mmax);
+    void beamDepth(const Term &Mmax, Beam &beam);
+    Term mainSteel(const Term &Mmax, Beam &beam);
+    void stirrups(const Term &shearAtC1, const Term &w1, Beam &beam);
+    void otherFaceSteel(const Term &Ast, Beam &beam);
+    double strapLength() const;
+    void strapQuantities(const Beam &beam);
+    void overlapWarning(const Footing &f1, const Footing &f2);
+    void assumptions();
+    void sketches(const Footing &f1, const Footing &f2, const Beam &beam);
 
     const core::FieldTexts &m_texts;
     core::FieldReader &m_reader;
     core::Run m_run;
     Inputs in{};
-    double bs = 0, qcu = 0, pt1 = 0, pt2 = 0, R1 = 0, R2 = 0;
+    Term bs = 0.0, qcu = 0.0, qbu = 0.0, pt1 = 0.0, pt2 = 0.0, R1 = 0.0, R2 = 0.0;
 };
 
 bool StrapDesign::read()
 {
     core::FieldReader &r = m_reader;
-    in.P1 = r.positive("Text1").value();
-    in.P2 = r.positive("Text2").value();
-    in.bc1 = r.positive("Text3").value();
-    in.tc1 = r.positive("Text4").value();
-    in.bc2 = r.positive("Text5").value();
-    in.tc2 = r.positive("Text6").value();
-    in.tpc = r.positive("Text7").value();
-    in.cover = r.positive("Text10").value();
-    const std::string coverWords = q("Text10") + " (" + formatNumber(in.cover) + ")";
-    in.trc = r.greaterThan("Text8", in.cover, coverWords).value();
-    in.tsb = r.greaterThan("Text9", in.cover, coverWords).value();
-    in.fcu = r.positive("Text11").value();
-    in.fy = r.positive("Text12").value();
-    in.qall = r.positive("Text13").value();
+    in.P1 = r.positive("Text1");
+    in.P2 = r.positive("Text2");
+    in.bc1 = r.positive("Text3");
+    in.tc1 = r.positive("Text4");
+    in.bc2 = r.positive("Text5");
+    in.tc2 = r.positive("Text6");
+    in.tpc = r.positive("Text7");
+    in.cover = r.positive("Text10");
+    const std::string coverWords = q("Text10") + " (" + formatNumber(in.cover.value()) + ")";
+    in.trc = r.greaterThan("Text8", in.cover.value(), coverWords);
+    in.tsb = r.greaterThan("Text9", in.cover.value(), coverWords);
+    in.fcu = r.positive("Text11");
+    in.fy = r.positive("Text12");
+    in.qall = r.positive("Text13");
     in.S = r.greaterThan("Text14", kEccentricity,
-                         "0.75 m, the distance from the centre of C1 to the centre of its footing")
-               .value();
-    in.phi1 = r.positive("Combo1").value();
-    in.phi2 = r.positive("Combo2").value();
-    in.phi3 = r.positive("Combo3").value();
-    in.phi4 = r.positive("Combo4").value();
-    in.phi5 = r.positive("Combo5").value();
+                         formatNumber(kEccentricity) +
+                             " m, the distance from the centre of C1 to the centre of its footing");
+    in.phi1 = r.positive("Combo1");
+    in.phi2 = r.positive("Combo2");
+    in.phi3 = r.positive("Combo3");
+    in.phi4 = r.positive("Combo4");
+    in.phi5 = r.positive("Combo5");
+    m_run.setInputsRead(r.readControls());
     return !r.failed();
 }
 
 bool StrapDesign::run()
 {
-    // Values shared by both footings and the strap.
-    bs = std::min(in.bc1, in.bc2);
-    qcu = kShearFactor * std::sqrt(in.fcu / 1.5);
-    pt1 = kSelfWeight * in.P1;
-    pt2 = kSelfWeight * in.P2;
-    R1 = pt1 * in.S / (in.S - kEccentricity);
-    const double Ptot = pt1 + pt2;
-    R2 = Ptot - R1;
-    m_run.note("bs", bs, "cm");
-    m_run.note("qcu", qcu, "kg/cm2");
-    m_run.note("pt1", pt1, "t");
-    m_run.note("pt2", pt2, "t");
-    m_run.note("R1", R1, "t");
-    m_run.note("R2", R2, "t");
-
+    commonValues();
     Footing f1, f2;
-    return footingOne(f1) && footingTwo(f2) && strapBeam(f1, f2);
+    Beam beam;
+    if (!footingOne(f1) || !footingTwo(f2) || !strapBeam(f1, f2, beam))
+        return false;
+    strapQuantities(beam);
+    overlapWarning(f1, f2);
+    assumptions();
+    sketches(f1, f2, beam);
+    return true;
+}
+
+// The strap's width, the concrete strengths, and the soil reactions under the two footings:
+// the strap balances the eccentricity of footing 1, so it takes more than C1's load.
+void StrapDesign::commonValues()
+{
+    m_run.heading("Strap width and concrete strengths");
+    bs = m_run.step("bs", min(in.bc1, in.bc2), "cm",
+                    lesser(in.bc1, "the strap is as wide as C1", in.bc2,
+                           "the strap is as wide as C2, the narrower column"));
+    qcu = m_run.step("qcu", rc::shearStrength(in.fcu), "kg/cm2", "concrete shear strength");
+    const bool mild = in.fy.value() == rc::kMildSteelFy;
+    qbu = m_run.step("qbu", rc::bondLimit(in.fy.value()), "kg/cm2",
+                     "allowable flexural bond stress: fy = " + num(in.fy) +
+                         (mild ? ", mild steel" : ", not mild steel (2400)"));
+
+    m_run.heading("Loads");
+    pt1 = m_run.step("pt1", rc::totalLoad(in.P1), "t", "C1's load with the footings' own weight");
+    pt2 = m_run.step("pt2", rc::totalLoad(in.P2), "t", "C2's load with the footings' own weight");
+    const Term e = eccentricity();
+    R1 = m_run.step("R1", pt1 * in.S / (in.S - e), "t",
+                    "moments about C2: footing 1's centre lies e = 0.75 m beyond C1's");
+    const Term Ptot = m_run.step("Ptot", pt1 + pt2, "t");
+    R2 = m_run.step("R2", Ptot - R1, "t", "the rest of the loads");
+}
+
+// Footing 1 reaches from the property line e beyond C1's centre line and as far again, so its
+// reaction acts at its centre; its width follows from the bearing capacity.
+bool StrapDesign::footingOne(Footing &out)
+{
+    const FootingFields &f = kFooting1;
+    heading(f, "Plain-concrete footing");
+    const Term e = eccentricity();
+    out.L1 = step(f, "L1", (in.tc1 / kHalfInMetres + e) * kHalfInMetres, "cm",
+                  "from the property line to e beyond C1's centre, and as far again");
+    const Term Apc = step(f, "Apc", R1 * rc::kKgPerTonne / (rc::kLoadFactor * in.qall), "cm2",
+                          "area under the working reaction");
+    out.B1 = step(f, "B1", up5(Apc / out.L1), "cm", "rounded up to the next 5 cm");
+    if (!(out.B1.value() > rc::kPcProjection))
+        return refuse("Text1", "The PC footing of Footing -1- comes out only " +
+                                   formatNumber(cm2m(out.B1.value())) +
+                                   " m wide, so its RC footing (0.6 m narrower) has no width. "
+                                   "Raise " +
+                                   q("Text1") + " or lower " + q("Text13") + ".");
+    bearing(f, R1, out);
+
+    heading(f, "RC footing");
+    out.L = step(f, "L", out.L1, "cm", "flush with the PC footing along the strap");
+    out.B = step(f, "B", rc::rcSide(out.B1), "cm", "the PC footing projects 30 cm each side");
+    if (!checkWidth(f, "Text1", out.B))
+        return false;
+    writeSizes(f, out);
+    out.phiMain = in.phi1;
+    out.phiSecondary = in.phi2;
+    designFooting(f, R1, out);
+    return true;
+}
+
+// Footing 2 is centred on C2 with equal projections beyond its four faces.
+bool StrapDesign::footingTwo(Footing &out)
+{
+    const FootingFields &f = kFooting2;
+    if (!(R2.value() > 0))
+        return refuse("Text14",
+                      "The soil reaction under Footing -2- comes out " +
+                          formatNumber(roundHalfEven(R2.value(), 2)) +
+                          " t, not upwards: the columns are too close for these loads. Raise " +
+                          q("Text14") + " or " + q("Text2") + ".");
+    heading(f, "Plain-concrete footing");
+    const Term Apc = step(f, "Apc", R2 * rc::kKgPerTonne / (rc::kLoadFactor * in.qall), "cm2",
+                          "area under the working reaction");
+    const Term k = step(f, "k", in.tc2 - in.bc2, "cm", "C2's long side less its short side");
+    const Term Bq = step(f, "Bq", (-k + sqrt(square(k) + 4.0 * Apc)) / 2.0, "cm",
+                         "equal projections: the positive root of B (B + k) = Apc");
+    out.L1 = step(f, "L1", up5(Apc / up5(Bq)), "cm", "the area over the rounded width, rounded");
+    out.B1 = step(f, "B1", up5(Bq), "cm", "rounded up to the next 5 cm");
+    if (!(out.B1.value() > rc::kPcProjection && out.L1.value() > rc::kPcProjection))
+        return refuse("Text2", "The PC footing of Footing -2- comes out only " +
+                                   formatNumber(cm2m(out.L1.value())) + " m by " +
+                                   formatNumber(cm2m(out.B1.value())) +
+                                   " m, so its RC footing (0.6 m smaller each way) has no area. "
+                                   "Raise " +
+                                   q("Text2") + " or lower " + q("Text13") + ".");
+    bearing(f, R2, out);
+
+    heading(f, "RC footing");
+    out.L = step(f, "L", rc::rcSide(out.L1), "cm", "the PC footing projects 30 cm each side");
+    out.B = step(f, "B", rc::rcSide(out.B1), "cm", "the PC footing projects 30 cm each side");
+    if (!checkWidth(f, "Text2", out.B))
+        return false;
+    writeSizes(f, out);
+    out.phiMain = in.phi3;
+    out.phiSecondary = in.phi4;
+    designFooting(f, R2, out);
+    return true;
+}
+
+// The soil pressure under the PC footing from the working reaction, as it was sized.
+void StrapDesign::bearing(const FootingFields &f, const Term &R, const Footing &footing)
+{
+    const Term qpc =
+        step(f, "qpc", rc::workingLoad(R) * rc::kKgPerTonne / (footing.L1 * footing.B1), "kg/cm2",
+             "working reaction over the PC footing");
+    m_run.check(rc::compare(f.title, "Bearing", qpc, in.qall, "kg/cm2"));
 }
 
 // The RC footing must be at least as wide as the strap it carries, or it has no projection to
 // design.
-bool StrapDesign::checkWidth(const FootingFields &f, std::string_view load, double B)
+bool StrapDesign::checkWidth(const FootingFields &f, std::string_view load, const Term &B)
 {
-    if (B >= bs)
+    if (B.value() >= bs.value())
         return true;
     return refuse(load, "The RC footing of " + std::string(f.title) + " comes out " +
-                            formatNumber(cm2m(B)) + " m wide, narrower than the strap (" +
-                            formatNumber(cm2m(bs)) + " m, the smaller column side b). Raise " +
-                            q(load) + " or lower " + q("Text13") + ", or make " + q("Text3") +
-                            " or " + q("Text5") + " smaller.");
+                            formatNumber(cm2m(B.value())) + " m wide, narrower than the strap (" +
+                            formatNumber(cm2m(bs.value())) +
+                            " m, the smaller column side b). Raise " + q(load) + " or lower " +
+                            q("Text13") + ", or make " + q("Text3") + " or " + q("Text5") +
+                            " smaller.");
 }
 
-bool StrapDesign::footingOne(Footing &out)
+void StrapDesign::writeSizes(const FootingFields &f, const Footing &footing)
 {
-    const FootingFields &f = kFooting1;
-    // C1 stands at the property line: the footing reaches e beyond its centre and as far again.
-    const double L1 = (in.tc1 / 200 + 0.75) * 200;
-    const double Apc = R1 * 1000 / (kUltimateSoil * in.qall);
-    const double B1 = up5(Apc / L1);
-    note("L1", f.tag, L1, "cm");
-    note("B1", f.tag, B1, "cm");
-    if (!(B1 > kPcWider))
-        return refuse("Text1", "The PC footing of Footing -1- comes out only " +
-                                   formatNumber(cm2m(B1)) +
-                                   " m wide, so its RC footing (0.6 m narrower) has no width. "
-                                   "Raise " +
-                                   q("Text1") + " or lower " + q("Text13") + ".");
-    const double L = L1;
-    const double B = B1 - kPcWider;
-    if (!checkWidth(f, "Text1", B))
-        return false;
-    m_run.setNumber(f.pc[0], cm2m(L1));
-    m_run.setNumber(f.pc[1], cm2m(B1));
+    m_run.setNumber(f.pc[0], cm2m(footing.L1));
+    m_run.setNumber(f.pc[1], cm2m(footing.B1));
     m_run.setNumber(f.pc[2], cm2m(in.tpc));
-    m_run.setNumber(f.rc[0], cm2m(L));
-    m_run.setNumber(f.rc[1], cm2m(B));
-    designFooting(f, R1, L, B, in.phi1, in.phi2, out);
-    return true;
+    m_run.setNumber(f.rc[0], cm2m(footing.L));
+    m_run.setNumber(f.rc[1], cm2m(footing.B));
 }
 
-bool StrapDesign::footingTwo(Footing &out)
+// One RC footing of L along and B across the strap under the reaction R: it cantilevers
+// across the strap from the strap's faces.
+void StrapDesign::designFooting(const FootingFields &f, const Term &R, Footing &footing)
 {
-    const FootingFields &f = kFooting2;
-    if (!(R2 > 0))
-        return refuse("Text14",
-                      "The soil reaction under Footing -2- comes out " +
-                          formatNumber(roundHalfEven(R2, 2)) +
-                          " t, not upwards: the columns are too close for these loads. Raise " +
-                          q("Text14") + " or " + q("Text2") + ".");
-    const double Apc = R2 * 1000 / (kUltimateSoil * in.qall);
-    // Equal projections around C2: the positive root of B * (B + tc2 - bc2) = Apc.
-    const double k = in.tc2 - in.bc2;
-    const double Bq = (-k + std::sqrt(k * k + 4 * Apc)) / 2;
-    const double B1 = up5(Bq);
-    const double L1 = up5(Apc / B1);
-    note("Bq", f.tag, Bq, "cm");
-    note("L1", f.tag, L1, "cm");
-    note("B1", f.tag, B1, "cm");
-    if (!(B1 > kPcWider && L1 > kPcWider))
-        return refuse("Text2", "The PC footing of Footing -2- comes out only " +
-                                   formatNumber(cm2m(L1)) + " m by " + formatNumber(cm2m(B1)) +
-                                   " m, so its RC footing (0.6 m smaller each way) has no area. "
-                                   "Raise " +
-                                   q("Text2") + " or lower " + q("Text13") + ".");
-    const double L = L1 - kPcWider;
-    const double B = B1 - kPcWider;
-    if (!checkWidth(f, "Text2", B))
-        return false;
-    m_run.setNumber(f.pc[0], cm2m(L1));
-    m_run.setNumber(f.pc[1], cm2m(B1));
-    m_run.setNumber(f.pc[2], cm2m(in.tpc));
-    m_run.setNumber(f.rc[0], cm2m(L));
-    m_run.setNumber(f.rc[1], cm2m(B));
-    designFooting(f, R2, L, B, in.phi3, in.phi4, out);
-    return true;
+    heading(f, "Soil pressure");
+    footing.qc = step(f, "qc", R * rc::kKgPerTonne / (footing.L * footing.B), "kg/cm2",
+                      "net ultimate pressure under the RC footing");
+
+    heading(f, "Moments");
+    const Term c = step(f, "c", (footing.B - bs) / 2.0, "cm", "projection beyond the strap");
+    const Term M = step(f, "M", footing.qc * square(c) * footing.L / 2.0, "kg.cm",
+                        "at the strap's face, over the footing's length");
+
+    const Term d = footingDepth(f, M, footing);
+    oneWayShear(f, footing.qc, c, d, footing.L);
+    punching(f, footing.qc, d, footing);
+    footingSteel(f, M, d, footing);
+    bond(f, c, d, footing);
+    footingQuantities(f, footing);
 }
 
-// Depth, checks and steel of one RC footing of L along and B across the strap under the
-// reaction R; the footing cantilevers across the strap from the strap's faces.
-void StrapDesign::designFooting(const FootingFields &f, double R, double L, double B,
-                                double phiMain, double phiSecondary, Footing &out)
+// The depth that stands: the assumed thickness when the rounded required depth fits in it,
+// else the rounded depth with the cover added. `owner` names the footing or beam of its check;
+// `tag` ends the symbols: "dr (1)", "d strap".
+rc::Depth StrapDesign::chosenDepth(std::string_view owner, std::string_view tag, const Term &dreq,
+                                   const Term &assumed)
 {
-    const double qc = R * 1000 / (L * B);
-    const double c = (B - bs) / 2;
-    const double M = qc * (c * c) * L / 2;
-    note("qc", f.tag, qc, "kg/cm2");
-    note("c", f.tag, c, "cm");
-    note("M", f.tag, M, "kg.cm");
+    const std::string t(tag);
+    rc::Depth depth = rc::chooseDepth(m_run.step("dr" + t, up5(dreq), "cm", "rounded up to 5 cm"),
+                                      assumed, in.cover);
+    const std::string available = assumed.formula() + " − cover = " + num(assumed - in.cover);
+    const std::string dr = "dr" + t + " = " + num(depth.dr);
+    depth.d = m_run.step("d" + t, depth.d, "cm",
+                         depth.assumedStands
+                             ? dr + " ≤ " + available + ": the assumed thickness stands"
+                             : dr + " > " + available + ": the assumed thickness is too thin");
+    depth.thickness = m_run.step("h" + t, depth.thickness, "cm", "total thickness");
+    m_run.check(rc::compare(owner, "Depth", dreq, depth.d, "cm"));
+    return depth;
+}
 
-    const double dreq = kDepthFactor * std::sqrt(M / (in.fcu * L));
-    const double dr = up5(dreq);
-    double d = 0;
-    if (dr <= in.trc - in.cover) {
-        d = in.trc - in.cover;
-        m_run.setNumber(f.rc[2], cm2m(in.trc));
-    } else {
-        d = dr;
-        m_run.setNumber(f.rc[2], cm2m(dr + in.cover));
-    }
-    note("dreq", f.tag, dreq, "cm");
-    note("d", f.tag, d, "cm");
+Term StrapDesign::footingDepth(const FootingFields &f, const Term &M, Footing &footing)
+{
+    heading(f, "Depth");
+    const Term dreq = step(f, "dreq", rc::requiredDepth(M, in.fcu, footing.L), "cm");
+    const rc::Depth depth = chosenDepth(f.title, f.tag, dreq, in.trc);
+    m_run.setNumber(f.rc[2], cm2m(depth.thickness));
+    footing.h = depth.thickness;
+    return depth.d;
+}
 
-    const double qsh = qc * (c - d / 2) * L / (L * d);
-    note("qsh", f.tag, qsh, "kg/cm2");
-    if (qsh > qcu)
+// One-way shear at d / 2 from the strap's face, against the concrete's shear strength. Where
+// the projection is no longer than d / 2 the section lies beyond the footing's edge.
+void StrapDesign::oneWayShear(const FootingFields &f, const Term &qc, const Term &c, const Term &d,
+                              const Term &L)
+{
+    heading(f, "One-way shear");
+    const Term halfDepth = d / 2.0;
+    const bool beyondEdge = c.value() - halfDepth.value() <= 0;
+    const std::string why =
+        shown(c) + " ≤ " + shown(halfDepth) + ": the section lies beyond the footing's edge";
+    const Term qsh = step(f, "qsh", qc * (c - d / 2.0) * L / (L * d), "kg/cm2",
+                          beyondEdge ? why : "at d / 2 from the strap's face");
+    core::Check check = beyondEdge
+                            ? rc::notApplicable(f.title, "One-way shear", qsh, qcu, "kg/cm2", why)
+                            : rc::compare(f.title, "One-way shear", qsh, qcu, "kg/cm2");
+    if (check.outcome == core::Check::Outcome::Fail)
         m_run.messageBox(core::check::kUnsafeShear, f.title);
+    m_run.check(std::move(check));
+}
 
-    const double Qp = qc * (L * B - (bs + d) * L);
-    const double per = 2 * L;
-    const double qp = Qp / (per * d);
-    const double r = std::sqrt(in.fcu / 1.5);
-    const double qcup1 = 2.5 * (4 * d / per + 0.2) * r;
-    const double qcup3 = r;
-    const double qcup = std::min(qcup1, qcup3);
-    note("qp", f.tag, qp, "kg/cm2");
-    note("qcup", f.tag, qcup, "kg/cm2");
-    if (qp > qcup)
+// Punching on the section d / 2 from both faces of the strap, along the footing's length;
+// where the strap and d take the footing's whole width there is no section.
+void StrapDesign::punching(const FootingFields &f, const Term &qc, const Term &d,
+                           const Footing &footing)
+{
+    const Term &L = footing.L, &B = footing.B;
+    heading(f, "Punching");
+    const Term width = bs + d;
+    const bool wholeWidth = width.value() >= B.value();
+    const std::string why =
+        shown(width) + " ≥ " + shown(B) + ": the section takes the footing's whole width";
+    const Term Qp = step(f, "Qp", qc * (L * B - (bs + d) * L), "kg",
+                         wholeWidth ? why : "the soil load outside d / 2 from the strap's faces");
+    const Term per = step(f, "per", 2.0 * L, "cm", "the section's two sides, each the length L");
+    const Term qp = step(f, "qp", Qp / (per * d), "kg/cm2");
+    const Term qcup1 =
+        step(f, "qcup1", rc::punchingPerimeterRule(d, per, in.fcu), "kg/cm2", "perimeter rule");
+    const Term qcup3 = step(f, "qcup3", rc::punchingRoot(in.fcu), "kg/cm2", "upper limit");
+    const Term qcup =
+        step(f, "qcup", min(qcup1, qcup3), "kg/cm2",
+             lesser(qcup1, "the perimeter rule governs", qcup3, "the upper limit governs"));
+    core::Check check = wholeWidth ? rc::notApplicable(f.title, "Punching", qp, qcup, "kg/cm2", why)
+                                   : rc::compare(f.title, "Punching", qp, qcup, "kg/cm2");
+    if (check.outcome == core::Check::Outcome::Fail)
         m_run.messageBox(core::check::kUnsafePunch, f.title);
+    m_run.check(std::move(check));
+}
 
-    // Secondary steel spread over the width B; main steel, for M, spread over the length L.
-    const double AsSecondary = std::max(kLeastSecondary * B / 100, kLeastRatio * d * B / 100);
-    m_run.setNumber(f.secondaryArea, roundHalfEven(AsSecondary, 2));
-    const double ns = std::floor(AsSecondary / barArea(phiSecondary)) + 1;
-    m_run.setNumber(f.secondaryCount, ns);
+// Secondary steel along the strap, spread over the width B, and main steel across it, for M,
+// spread over the length L; then the counts and diameters on the reinforcement drawing.
+void StrapDesign::footingSteel(const FootingFields &f, const Term &M, const Term &d,
+                               Footing &footing)
+{
+    const Term &L = footing.L, &B = footing.B;
+    heading(f, "Steel, secondary");
+    const Term mesh = rc::minimumMesh(B);
+    const Term least = rc::minimumSteel(d, B);
+    const Term AsS = step(f, "As secondary", max(mesh, least), "cm2",
+                          greater(mesh, "the least mesh governs", least, "0.2 % governs"));
+    m_run.setNumber(f.secondaryArea, roundHalfEven(AsS.value(), 2));
+    const Term aS = m_run.step("a(" + footing.phiSecondary.formula() + ")",
+                               rc::barArea(footing.phiSecondary), "cm2", "one bar");
+    footing.nSecondary = step(f, "ns", rc::barCount(AsS, aS), "", "one more than the area needs");
+    m_run.setNumber(f.secondaryCount, footing.nSecondary);
+    m_run.check(rc::compare(f.title, "Secondary steel", AsS, footing.nSecondary * aS, "cm2"));
 
-    const double AsMain = std::max(M / (kLeverArm * in.fy * d), kLeastRatio * d * L / 100);
-    m_run.setNumber(f.mainArea, roundHalfEven(AsMain, 2));
-    const double nm = std::floor(AsMain / barArea(phiMain)) + 1;
-    m_run.setNumber(f.mainCount, nm);
-    note("As secondary", f.tag, AsSecondary, "cm2");
-    note("As main", f.tag, AsMain, "cm2");
+    heading(f, "Steel, main");
+    const Term flexure = rc::steelArea(M, in.fy, d);
+    const Term leastL = rc::minimumSteel(d, L);
+    const Term AsM = step(f, "As main", max(flexure, leastL), "cm2",
+                          greater(flexure, "the moment governs", leastL, "0.2 % governs"));
+    m_run.setNumber(f.mainArea, roundHalfEven(AsM.value(), 2));
+    const Term aM = m_run.step("a(" + footing.phiMain.formula() + ")", rc::barArea(footing.phiMain),
+                               "cm2", "one bar");
+    footing.nMain = step(f, "nm", rc::barCount(AsM, aM), "", "one more than the area needs");
+    m_run.setNumber(f.mainCount, footing.nMain);
+    m_run.check(rc::compare(f.title, "Main steel", AsM, footing.nMain * aM, "cm2"));
 
-    m_run.setNumber(f.drawnSecondaryCount, ns);
-    m_run.setNumber(f.drawnMainCount, nm);
+    m_run.setNumber(f.drawnSecondaryCount, footing.nSecondary);
+    m_run.setNumber(f.drawnMainCount, footing.nMain);
     m_run.setText(f.firstDiameter, text(f.firstDiameterList));
     m_run.setText(f.secondDiameter, text(f.secondDiameterList));
-
-    const double Qb = qc * c * L;
-    const double sumO = nm * pi * (phiMain / 10);
-    const double qb = Qb / (kBondLeverArm * d * sumO);
-    note("qb", f.tag, qb, "kg/cm2");
-    if (qb > core::check::bondLimit(in.fy))
-        m_run.messageBox(core::check::kUnsafeBond, f.title);
-
-    out = {qc, L, B};
 }
 
-bool StrapDesign::strapBeam(const Footing &f1, const Footing &f2)
+// Flexural bond of the main bars at the strap's face.
+void StrapDesign::bond(const FootingFields &f, const Term &c, const Term &d, const Footing &footing)
 {
-    const double tc1 = in.tc1;
-    const double tc2 = in.tc2;
-    const double Lf1 = f1.L;
-    const double Lf2 = f2.L;
-    // Soil reaction per metre of strap under each footing (t/m).
-    const double w1 = f1.qc * f1.B / 10;
-    const double w2 = f2.qc * f2.B / 10;
-    m_run.note("w1", w1, "t/m");
-    m_run.note("w2", w2, "t/m");
-    if (!(w1 > 0))
+    heading(f, "Bond");
+    const Term Qb =
+        step(f, "Qb", footing.qc * c * footing.L, "kg", "the soil load on the projection");
+    const Term So = step(f, "Σo", footing.nMain * rc::pi() * (footing.phiMain / 10.0), "cm",
+                         "perimeter of the main bars");
+    const Term qb = step(f, "qb", rc::bondStress(Qb, d, So), "kg/cm2");
+    core::Check check = rc::compare(f.title, "Flexural bond", qb, qbu, "kg/cm2");
+    if (check.outcome == core::Check::Outcome::Fail)
+        m_run.messageBox(core::check::kUnsafeBond, f.title);
+    m_run.check(std::move(check));
+}
+
+// The concrete blocks and straight bars of one footing.
+void StrapDesign::footingQuantities(const FootingFields &f, const Footing &footing)
+{
+    const std::string title(f.title);
+    m_run.concrete({title, "PC footing", cm2m(footing.L1.value()), cm2m(footing.B1.value()),
+                    cm2m(in.tpc.value())});
+    m_run.concrete({title, "RC footing", cm2m(footing.L.value()), cm2m(footing.B.value()),
+                    cm2m(footing.h.value())});
+    const double cover = in.cover.value();
+    m_run.bars({title, "1", "main bars, across the strap, bottom", footing.phiMain.value(),
+                "straight", footing.nMain.value(), cm2m(footing.B.value() - 2 * cover)});
+    m_run.bars({title, "2", "secondary bars, along the strap, bottom", footing.phiSecondary.value(),
+                "straight", footing.nSecondary.value(), cm2m(footing.L.value() - 2 * cover)});
+}
+
+// The strap beam: the soil's line loads under the footings, the shear and moment values of the
+// diagram, the largest moment, the depth, the main steel, the stirrups and the other face.
+bool StrapDesign::strapBeam(const Footing &f1, const Footing &f2, Beam &beam)
+{
+    m_run.heading("Beam actions");
+    const Term w1 = m_run.step("w1", f1.qc * f1.B / kLineLoadDivisor, "t/m",
+                               "soil reaction under footing 1, per metre of strap");
+    const Term w2 = m_run.step("w2", f2.qc * f2.B / kLineLoadDivisor, "t/m",
+                               "soil reaction under footing 2, per metre of strap");
+    if (!(w1.value() > 0))
         return refuse("Text1", "The soil load under Footing -1- comes out zero, so the strap "
                                "has no point of zero shear. Raise " +
                                    q("Text1") + ".");
+    const Term shearAtC1 = shears(f1, f2, w1, w2);
+    moments(f1, f2, w1, w2);
+    Term Mmax = 0.0;
+    if (!largestMoment(w1, Mmax))
+        return false;
+    beamDepth(Mmax, beam);
+    const Term Ast = mainSteel(Mmax, beam);
+    stirrups(shearAtC1, w1, beam);
+    otherFaceSteel(Ast, beam);
+    return true;
+}
 
-    // Shear forces (t).
-    const double V76 = pt1 - tc1 * w1 / 100;
-    m_run.setNumber("Label76", roundHalfEven(V76, 2));
-    m_run.setNumber("Label77", roundHalfEven(w1 * Lf1 / 100 - pt1, 2));
-    m_run.setNumber("Label78", roundHalfEven(pt2 - Lf2 * w2 / 100, 2));
-    m_run.setNumber("Label79", roundHalfEven(pt2 - ((Lf2 - tc2) / 2 + tc2) * w2 / 100, 2));
-    m_run.setNumber("Label80", roundHalfEven(((Lf2 - tc2) / 200) * w2, 2));
+// The shear values of the diagram (t); the one at the inner face of C1 is returned for the
+// stirrups.
+Term StrapDesign::shears(const Footing &f1, const Footing &f2, const Term &w1, const Term &w2)
+{
+    const Term &tc1 = in.tc1, &tc2 = in.tc2, &L1 = f1.L, &L2 = f2.L;
+    const double cm = rc::kCmPerMetre;
+    const Term atC1 = m_run.step("Qc1", pt1 - tc1 * w1 / cm, "t", "at the inner face of C1");
+    const Term atEnd1 = m_run.step("Qf1", w1 * L1 / cm - pt1, "t", "at the inner end of footing 1");
+    const Term atEnd2 = m_run.step("Qf2", pt2 - L2 * w2 / cm, "t", "at the near end of footing 2");
+    const Term atC2Inner = m_run.step("Qc2i", pt2 - ((L2 - tc2) / 2.0 + tc2) * w2 / cm, "t",
+                                      "at the face of C2 towards C1");
+    const Term atC2Outer =
+        m_run.step("Qc2o", ((L2 - tc2) / kHalfInMetres) * w2, "t", "at the outer face of C2");
+    m_run.setNumber(kStrap.shearAtC1, roundHalfEven(atC1.value(), 2));
+    m_run.setNumber(kStrap.shearAtFooting1End, roundHalfEven(atEnd1.value(), 2));
+    m_run.setNumber(kStrap.shearAtFooting2End, roundHalfEven(atEnd2.value(), 2));
+    m_run.setNumber(kStrap.shearAtC2Inner, roundHalfEven(atC2Inner.value(), 2));
+    m_run.setNumber(kStrap.shearAtC2Outer, roundHalfEven(atC2Outer.value(), 2));
+    return atC1;
+}
 
-    // Moments (t.m). At the inner face of C1 the soil under the column width acts at half
-    // that width: w1 * tc1^2 / 2, in t.m with tc1 in cm, is w1 * tc1^2 / 20000.
-    m_run.setNumber("Label81", roundHalfEven(pt1 * tc1 / 200 - w1 * (tc1 * tc1) / 20000, 2));
-    m_run.setNumber("Label84",
-                    roundHalfEven(pt1 * (Lf1 - tc1 / 2) / 100 - w1 * (Lf1 * Lf1) / 20000, 2));
-    m_run.setNumber("Label83", roundHalfEven(pt2 * (Lf2 / 200) - w2 * (Lf2 * Lf2) / 20000, 2));
-    m_run.setNumber("Label86", roundHalfEven(w2 * (Lf2 / 200 + tc2 / 200) - pt2 * (tc2 / 200), 2));
-    const double overhang = Lf2 - tc2;
-    m_run.setNumber("Label85", roundHalfEven(w2 * (overhang * overhang) / 20000, 2));
+// The moment values of the diagram (t.m). At the inner face of C1 the soil under the column
+// acts at half its width: w1 tc1² / 2, in t.m with tc1 in cm, is w1 tc1² / 20000.
+void StrapDesign::moments(const Footing &f1, const Footing &f2, const Term &w1, const Term &w2)
+{
+    const Term &tc1 = in.tc1, &tc2 = in.tc2, &L1 = f1.L, &L2 = f2.L;
+    const double half = kHalfInMetres, halfSquare = kHalfSquareInMetres;
+    const Term atC1 = m_run.step("Mc1", pt1 * tc1 / half - w1 * square(tc1) / halfSquare, "t.m",
+                                 "at the inner face of C1");
+    const Term atEnd1 =
+        m_run.step("Mf1", pt1 * (L1 - tc1 / 2.0) / rc::kCmPerMetre - w1 * square(L1) / halfSquare,
+                   "t.m", "at the inner end of footing 1");
+    const Term atEnd2 = m_run.step("Mf2", pt2 * (L2 / half) - w2 * square(L2) / halfSquare, "t.m",
+                                   "at the near end of footing 2");
+    const Term atC2Inner = m_run.step("Mc2i", w2 * (L2 / half + tc2 / half) - pt2 * (tc2 / half),
+                                      "t.m", "the diagram's value at C2, towards C1");
+    const Term atC2Outer = m_run.step("Mc2o", w2 * square(L2 - tc2) / halfSquare, "t.m",
+                                      "the diagram's value at C2, outwards");
+    m_run.setNumber(kStrap.momentAtC1, roundHalfEven(atC1.value(), 2));
+    m_run.setNumber(kStrap.momentAtFooting1End, roundHalfEven(atEnd1.value(), 2));
+    m_run.setNumber(kStrap.momentAtFooting2End, roundHalfEven(atEnd2.value(), 2));
+    m_run.setNumber(kStrap.momentAtC2Inner, roundHalfEven(atC2Inner.value(), 2));
+    m_run.setNumber(kStrap.momentAtC2Outer, roundHalfEven(atC2Outer.value(), 2));
+}
 
-    // The largest moment, at the point of zero shear x0 from the outer edge of footing 1.
-    const double x0 = pt1 / w1;
-    const double Mmax = pt1 * (x0 - tc1 / 200) - w1 * (x0 * x0) / 2;
-    m_run.note("x0", x0, "m");
-    m_run.note("Mmax", Mmax, "t.m");
-    if (Mmax < 0)
+// The largest moment, at the point of zero shear x0 from the property line.
+bool StrapDesign::largestMoment(const Term &w1, Term &Mmax)
+{
+    const Term x0 = m_run.step("x0", pt1 / w1, "m", "the point of zero shear");
+    Mmax = m_run.step("Mmax", pt1 * (x0 - in.tc1 / kHalfInMetres) - w1 * square(x0) / 2.0, "t.m",
+                      "at the point of zero shear");
+    if (Mmax.value() < 0)
         return refuse("Text14", "The largest strap moment comes out negative (" +
-                                    formatNumber(roundHalfEven(Mmax, 2)) +
+                                    formatNumber(roundHalfEven(Mmax.value(), 2)) +
                                     " t.m): the columns are too close for footing 1 to act as "
                                     "designed. Raise " +
                                     q("Text14") + ".");
-    m_run.setNumber("Label82", roundHalfEven(Mmax, 2));
-
-    // Depth and width.
-    const double dreq = kDepthFactor * std::sqrt(Mmax * 100000 / (in.fcu * bs));
-    const double dr = up5(dreq);
-    double d = 0;
-    if (dr <= in.tsb - in.cover) {
-        d = in.tsb - in.cover;
-        m_run.setNumber("Label68", in.tsb / 100);
-    } else {
-        d = dr;
-        m_run.setNumber("Label68", (dr + in.cover) / 100);
-    }
-    m_run.note("dreq strap", dreq, "cm");
-    m_run.note("d strap", d, "cm");
-    m_run.setNumber("Label67", bs / 100);
-
-    // Main steel and its bars.
-    const double Ast =
-        std::max(Mmax * 100000 / (kLeverArm * in.fy * d), kLeastRatio * d * bs / 100);
-    m_run.setNumber("Label71", roundHalfEven(Ast, 2));
-    const double ns = std::floor(Ast / barArea(in.phi5)) + 1;
-    m_run.note("Ast", Ast, "cm2");
-    const std::string &phi5 = text("Combo5");
-    m_run.setNumber("Label73", ns);
-    m_run.setNumber("Label107", ns);
-    m_run.setText("Label108", phi5);
-    m_run.setNumber("Label121", ns);
-    m_run.setText("Label114", phi5);
-
-    // Stirrups of 8 mm, counted per metre, from the shear at d / 2 from the face of C1.
-    const double Q = V76 - w1 * (d / 200);
-    const double qsu = Q * 1000 / (kBondLeverArm * bs * d);
-    m_run.note("Q", Q, "t");
-    m_run.note("qsu", qsu, "kg/cm2");
-    if (qsu <= qcu) {
-        m_run.setText("Label127", "6");
-    } else {
-        const double qs = qsu - 0.5 * qcu;
-        const double s = kStirrupSteel / (bs * qs);
-        m_run.note("qs", qs, "kg/cm2");
-        m_run.note("s", s, "cm");
-        m_run.setNumber("Label127", std::floor(100 / s) + 1);
-    }
-    m_run.setText("Label128", "8");
-
-    // The other face's steel.
-    const double Atop = std::max(kLeastRatio * bs * d / 100, 0.3 * Ast);
-    const double nt = std::floor(Atop / barArea(in.phi5)) + 1;
-    m_run.note("Atop", Atop, "cm2");
-    m_run.setNumber("Label113", nt);
-    m_run.setNumber("Label122", nt);
+    m_run.setNumber(kStrap.largestMoment, roundHalfEven(Mmax.value(), 2));
     return true;
+}
+
+// The strap's depth from the largest moment, over the strap's width.
+void StrapDesign::beamDepth(const Term &Mmax, Beam &beam)
+{
+    m_run.heading("Strap beam: Depth");
+    const Term dreq =
+        m_run.step("dreq strap", rc::requiredDepth(Mmax * rc::kKgCmPerTonneMetre, in.fcu, bs), "cm",
+                   "the largest moment in kg.cm");
+    const rc::Depth depth = chosenDepth(kStrapBeam, " strap", dreq, in.tsb);
+    m_run.setNumber(kStrap.thickness, cm2m(depth.thickness));
+    m_run.setNumber(kStrap.width, cm2m(bs));
+    beam.d = depth.d;
+    beam.h = depth.thickness;
+}
+
+// The main steel, in the top face where the strap hogs, and its bars.
+Term StrapDesign::mainSteel(const Term &Mmax, Beam &beam)
+{
+    m_run.heading("Strap beam: Steel, main");
+    const Term flexure = rc::steelArea(Mmax * rc::kKgCmPerTonneMetre, in.fy, beam.d);
+    const Term least = rc::minimumSteel(beam.d, bs);
+    const Term Ast = m_run.step("Ast", max(flexure, least), "cm2",
+                                greater(flexure, "the moment governs", least, "0.2 % governs"));
+    m_run.setNumber(kStrap.mainArea, roundHalfEven(Ast.value(), 2));
+    beam.a5 = m_run.step("a(" + in.phi5.formula() + ")", rc::barArea(in.phi5), "cm2", "one bar");
+    beam.nMain =
+        m_run.step("n strap", rc::barCount(Ast, beam.a5), "", "one more than the area needs");
+    m_run.check(rc::compare(kStrapBeam, "Main steel", Ast, beam.nMain * beam.a5, "cm2"));
+    const std::string &phi5 = text("Combo5");
+    m_run.setNumber(kStrap.mainCount, beam.nMain);
+    m_run.setNumber(kStrap.drawnMainCount, beam.nMain);
+    m_run.setText(kStrap.drawnMainDiameter, phi5);
+    m_run.setNumber(kStrap.sectionMainCount, beam.nMain);
+    m_run.setText(kStrap.drawnOtherDiameter, phi5);
+    return Ast;
+}
+
+// Stirrups of 8 mm, counted per metre, from the shear at d / 2 from the inner face of C1:
+// nominal ones where the concrete carries it alone, else spaced for what the concrete leaves.
+void StrapDesign::stirrups(const Term &shearAtC1, const Term &w1, Beam &beam)
+{
+    m_run.heading("Strap beam: Shear");
+    const Term Q = m_run.step("Q", shearAtC1 - w1 * (beam.d / kHalfInMetres), "t",
+                              "at d / 2 from the inner face of C1");
+    const Term qsu = m_run.step("qsu", Q * rc::kKgPerTonne / (rc::kBondLeverArm * bs * beam.d),
+                                "kg/cm2", "over the lever arm 0.87 d");
+    if (qsu.value() <= qcu.value()) {
+        beam.stirrupsPerMetre = m_run.step("nst", kNominalStirrups, "",
+                                           shown(qsu) + " ≤ " + shown(qcu) +
+                                               ": the concrete carries the shear; nominal "
+                                               "stirrups a metre");
+        m_run.setNumber(kStrap.stirrupsPerMetre, kNominalStirrups);
+        m_run.check(rc::compare(kStrapBeam, "Shear", qsu, qcu, "kg/cm2"));
+    } else {
+        const Term qs =
+            m_run.step("qs", qsu - kConcreteShareWithStirrups * qcu, "kg/cm2",
+                       shown(qsu) + " > " + shown(qcu) + ": stirrups carry what half qcu leaves");
+        const Term s = m_run.step("s", kStirrupForce / (bs * qs), "cm",
+                                  "spacing of stirrups of two 8 mm legs (about 1 cm2) of mild "
+                                  "steel, 2400 kg");
+        beam.stirrupsPerMetre = m_run.step("nst", floor(rc::kCmPerMetre / s) + 1.0, "",
+                                           "stirrups a metre, one more than 100 / s");
+        m_run.setNumber(kStrap.stirrupsPerMetre, beam.stirrupsPerMetre);
+        const Term qsp =
+            m_run.step("qsp", kStirrupForce * beam.stirrupsPerMetre / (bs * rc::kCmPerMetre),
+                       "kg/cm2", "carried by nst stirrups a metre");
+        m_run.check(rc::compare(kStrapBeam, "Shear", qsu, kConcreteShareWithStirrups * qcu + qsp,
+                                "kg/cm2"));
+    }
+    m_run.setNumber(kStrap.stirrupDiameter, kStirrupDiameter);
+}
+
+// The bottom face's steel: the 0.2 % minimum, or a share of the main steel where that is more.
+void StrapDesign::otherFaceSteel(const Term &Ast, Beam &beam)
+{
+    m_run.heading("Strap beam: Steel, other face");
+    const Term least = rc::minimumSteel(bs, beam.d);
+    const Term share = kOtherFaceShare * Ast;
+    const Term Atop =
+        m_run.step("Atop", max(least, share), "cm2",
+                   greater(least, "0.2 % governs", share, "the share of the main steel governs"));
+    beam.nOther = m_run.step("nt", rc::barCount(Atop, beam.a5), "", "one more than the area needs");
+    m_run.check(rc::compare(kStrapBeam, "Other-face steel", Atop, beam.nOther * beam.a5, "cm2"));
+    m_run.setNumber(kStrap.drawnOtherCount, beam.nOther);
+    m_run.setNumber(kStrap.sectionOtherCount, beam.nOther);
+}
+
+// The strap's length in cm: from the property line to the far face of C2.
+double StrapDesign::strapLength() const
+{
+    return in.tc1.value() / 2 + rc::kCmPerMetre * in.S.value() + in.tc2.value() / 2;
+}
+
+// The strap's concrete and bars: main, other-face and side bars straight over its length less
+// the cover, and closed stirrups around the section less the cover.
+void StrapDesign::strapQuantities(const Beam &beam)
+{
+    const std::string title(kStrapBeam);
+    const double length = strapLength(), cover = in.cover.value();
+    const double width = bs.value(), h = beam.h.value(), phi5 = in.phi5.value();
+    m_run.concrete({title, title, cm2m(length), cm2m(width), cm2m(h)});
+    const double barLength = cm2m(length - 2 * cover);
+    m_run.bars({title, "1", "main bars, top", phi5, "straight", beam.nMain.value(), barLength});
+    m_run.bars(
+        {title, "2", "other-face bars, bottom", phi5, "straight", beam.nOther.value(), barLength});
+    m_run.bars({title, "3", "side bars, three rows of two", kSideBarDiameter, "straight", kSideBars,
+                barLength});
+    // A count a metre over a length that holds a whole number of metres stays whole.
+    const double stirrups = std::ceil(beam.stirrupsPerMetre.value() * cm2m(length) - 1e-9);
+    m_run.bars({title, "4", "stirrups", kStirrupDiameter, "closed stirrup", stirrups,
+                cm2m(2 * ((width - 2 * cover) + (h - 2 * cover)))});
+}
+
+// Footings that run into each other make no strap footing; the design still stands on its own
+// terms, so it is said rather than refused.
+void StrapDesign::overlapWarning(const Footing &f1, const Footing &f2)
+{
+    const double centreOfC2 = in.tc1.value() / 2 + rc::kCmPerMetre * in.S.value();
+    const double gap = centreOfC2 - f2.L1.value() / 2 - f1.L1.value();
+    if (gap >= 0)
+        return;
+    m_run.warn({"Strap footing",
+                "The PC footings overlap by " + formatNumber(roundHalfEven(cm2m(-gap), 2)) +
+                    " m: the columns are too close for two footings; a combined footing suits "
+                    "them.",
+                {std::string(kFooting1.pc[0]), std::string(kFooting2.pc[0])}});
+}
+
+void StrapDesign::assumptions()
+{
+    m_run.assume("Footing bars are straight, each the footing's size less the cover at both "
+                 "ends: main bars B − 2 cover across the strap, secondary bars L − 2 cover along "
+                 "it.");
+    m_run.assume("The strap beam runs from the property line to the far face of C2, "
+                 "S + (tc1 + tc2) / 2, bs wide and its full thickness above the footings, as the "
+                 "reinforcement drawing shows; its main, other-face and side bars (three rows of "
+                 "two 12 mm bars) are straight over that length less the cover at both ends.");
+    m_run.assume("Stirrups of 8 mm: the count a metre times the strap's length, rounded up; each "
+                 "closed around the section less the cover, 2 ((bs − 2 cover) + (h strap − 2 "
+                 "cover)), hooks not counted.");
+}
+
+// The plan of both footings, the columns and the strap, with the sizes and the bars; and the
+// strap's cross-section with its bars.
+void StrapDesign::sketches(const Footing &f1, const Footing &f2, const Beam &beam)
+{
+    const double tc1 = in.tc1.value(), bc1 = in.bc1.value(), tc2 = in.tc2.value();
+    const double bc2 = in.bc2.value(), width = bs.value(), cover = in.cover.value();
+    const double centreOfC2 = tc1 / 2 + rc::kCmPerMetre * in.S.value();
+    const double end = strapLength();
+    const double top = -std::max(f1.B1.value(), f2.B1.value()) / 2 - 70;
+
+    core::Sketch plan{"Strap footing, plan", {}};
+    footingPlan(plan, f1, f1.L.value() / 2, -1, cover, kFooting1.title);
+    footingPlan(plan, f2, centreOfC2, 1, cover, kFooting2.title);
+    plan.shapes.push_back(
+        {Shape::Kind::Beam, 0, -width / 2, end, width / 2, std::string(kStrapBeam)});
+    plan.shapes.push_back({Shape::Kind::Column, 0, -bc1 / 2, tc1, bc1 / 2, "C1"});
+    plan.shapes.push_back(
+        {Shape::Kind::Column, centreOfC2 - tc2 / 2, -bc2 / 2, centreOfC2 + tc2 / 2, bc2 / 2, "C2"});
+    plan.shapes.push_back(
+        {Shape::Kind::Bars, cover, 0, end - cover, 0, barText(beam.nMain, in.phi5) + " top"});
+    plan.shapes.push_back(
+        {Shape::Kind::Dimension, tc1 / 2, top, centreOfC2, top, metres(centreOfC2 - tc1 / 2)});
+    plan.shapes.push_back({Shape::Kind::Text, 0, top - 30, 0, 0, "property line"});
+    m_run.sketch(std::move(plan));
+
+    const double h = beam.h.value();
+    core::Sketch section{"Strap beam, section", {}};
+    section.shapes.push_back({Shape::Kind::ReinforcedConcrete, 0, 0, width, h});
+    section.shapes.push_back(
+        {Shape::Kind::Bars, cover, cover, width - cover, cover, barText(beam.nMain, in.phi5)});
+    section.shapes.push_back({Shape::Kind::Bars, cover, h - cover, width - cover, h - cover,
+                              barText(beam.nOther, in.phi5)});
+    section.shapes.push_back({Shape::Kind::Text, width + 10, h / 2, 0, 0,
+                              "3 × 2 Φ " + formatNumber(kSideBarDiameter) + " side bars"});
+    section.shapes.push_back({Shape::Kind::Text, width + 10, h / 4, 0, 0,
+                              formatNumber(beam.stirrupsPerMetre.value()) + " Φ " +
+                                  formatNumber(kStirrupDiameter) + " stirrups a metre"});
+    section.shapes.push_back({Shape::Kind::Dimension, 0, h + 20, width, h + 20, metres(width)});
+    section.shapes.push_back({Shape::Kind::Dimension, -20, 0, -20, h, metres(h)});
+    m_run.sketch(std::move(section));
 }
 
 } // namespace

@@ -156,6 +156,20 @@ inline const std::vector<DesignCase> &designCases()
                               {"Label82", "44.27"},
                               {"Label71", "13.37"},
                               {"Label127", "6"}})},
+        // A strap thinner than it needs: dr = up5(73.94) = 75 > 60 - 5, so d = 75 and the
+        // thickness 0.8 m. Ast = 4555830 / (0.8 * 3600 * 75) = 21.09 cm2: 11 bars of 16.
+        // Stirrups: Q = 57.55 - 48.63 * 0.375 = 39.31 t, qsu = 39310 / (0.87 * 30 * 75) = 20.08,
+        // qs = 20.08 - 4.84 = 15.24, s = 2400 / (30 * 15.24) = 5.25 cm: 100 / 5.25 = 19.05, 20.
+        // The other face takes 0.3 * 21.09 = 6.33 cm2, more than 0.2 % of 30 * 75 = 4.5: 4 bars
+        // (a quarter of Ast, 5.27 cm2, would need only 3).
+        {"ShallowStrap",
+         {{"Text9", "60"}},
+         replaced(kDefaults, {{"Label68", "0.8"},
+                              {"Label71", "21.09"},
+                              {"Label73", "11"},
+                              {"Label107", "11"},
+                              {"Label121", "11"},
+                              {"Label127", "20"}})},
         // Weak concrete, thin footings, strong soil: every check fails, depths grow past the
         // assumed ones, and the run still writes every field.
         {"FailsEveryCheck",
