@@ -1,6 +1,7 @@
 #include "combined/combined_design.h"
 
 #include "combined/combined_tables.h"
+#include "core/notes.h"
 #include "core/number_format.h"
 #include "rc/rules.h"
 
@@ -109,37 +110,13 @@ constexpr LayoutLabels kC2FlushLabels{
     .beams = {{{"Label112", "Label127", "Label128"}, {"Label115", "Label129", "Label130"}}},
 };
 
-// A number as the notes of the calculation write it.
-std::string num(const Term &x)
-{
-    return core::reportNumber(x.value());
-}
-
-// A length in cm written in m with two decimals, as the sketches dimension it: "2.60 m".
-std::string metres(double cm)
-{
-    const double m = cm / kCm;
-    char text[32];
-    const auto [end, error] =
-        std::to_chars(text, text + sizeof text, m, std::chars_format::fixed, 2);
-    if (!std::isfinite(m) || error != std::errc())
-        return "—";
-    return std::string(text, end) + " m";
-}
-
-// "25 Φ 16": a count of bars of one diameter.
-std::string barsText(double count, double diameter)
-{
-    return core::reportNumber(count) + " Φ " + core::reportNumber(diameter);
-}
-
 // Why max(As, Asmin) takes the value it takes, in numbers.
 std::string governing(std::string_view symbol, const Term &As, const Term &Asmin)
 {
-    const std::string both = std::string(symbol) + " = " + num(As);
+    const std::string both = std::string(symbol) + " = " + core::noteNumber(As);
     return As.value() > Asmin.value()
-               ? both + " > Asmin = " + num(Asmin) + ": the moment governs"
-               : both + " ≤ Asmin = " + num(Asmin) + ": the least steel governs";
+               ? both + " > Asmin = " + core::noteNumber(Asmin) + ": the moment governs"
+               : both + " ≤ Asmin = " + core::noteNumber(Asmin) + ": the least steel governs";
 }
 
 // One column, its inputs and what the design finds for it.
@@ -283,14 +260,16 @@ void CombinedDesign::layout()
     c1.flush = !(Lf1.value() < Lc.value());
     c2.flush = !c1.flush;
     if (c1.flush) {
-        Lf = run.step("Lf", Lf1, "m",
-                      "Lf(C1 flush) = " + num(Lf1) + " ≥ Lc = " + num(Lc) +
-                          ": the footing reaches C2, ends flush with C1 and projects beyond C2");
+        Lf =
+            run.step("Lf", Lf1, "m",
+                     "Lf(C1 flush) = " + core::noteNumber(Lf1) + " ≥ Lc = " + core::noteNumber(Lc) +
+                         ": the footing reaches C2, ends flush with C1 and projects beyond C2");
     } else {
-        Lf = run.step("Lf", 2.0 * ((S - xr) + c2.tc / kHalfSide), "m",
-                      "Lf(C1 flush) = " + num(Lf1) + " < Lc = " + num(Lc) +
-                          ": that footing stops short of C2, so it ends flush with the outer "
-                          "face of C2 and projects beyond C1");
+        Lf =
+            run.step("Lf", 2.0 * ((S - xr) + c2.tc / kHalfSide), "m",
+                     "Lf(C1 flush) = " + core::noteNumber(Lf1) + " < Lc = " + core::noteNumber(Lc) +
+                         ": that footing stops short of C2, so it ends flush with the outer "
+                         "face of C2 and projects beyond C1");
     }
     run.note("layout", c1.flush ? 1 : 2);
     at = c1.flush ? &kC1FlushLabels : &kC2FlushLabels;
@@ -338,8 +317,8 @@ void CombinedDesign::rcFooting()
     for (const Column *c : {&c1, &c2}) {
         if (c->bc.value() > B.value()) {
             run.warn({"Footing",
-                      "The RC footing, B = " + num(B) + " cm, is narrower than " +
-                          std::string(c->name) + ", " + num(c->bc) +
+                      "The RC footing, B = " + core::noteNumber(B) + " cm, is narrower than " +
+                          std::string(c->name) + ", " + core::noteNumber(c->bc) +
                           " cm: the column overhangs its sides and the beam under it has no "
                           "cantilever to carry.",
                       {std::string(kFields.rcWidth), c == &c1 ? "Text6" : "Text8"}});
@@ -412,12 +391,12 @@ void CombinedDesign::depth()
                                "cm", "for Mmax in kg.cm over the width B");
     const Term dr = run.step("dr", up5(dreq), "cm", "the next 5 cm above dreq");
     const rc::Depth choice = rc::chooseDepth(dr, t, cover);
-    const std::string room = num(t - cover);
+    const std::string room = core::noteNumber(t - cover);
     d = run.step("d", choice.d, "cm",
-                 choice.assumedStands
-                     ? "dr = " + num(dr) + " ≤ t − cover = " + room +
-                           ": the assumed thickness stands"
-                     : "dr = " + num(dr) + " > t − cover = " + room + ": the depth is dr");
+                 choice.assumedStands ? "dr = " + core::noteNumber(dr) + " ≤ t − cover = " + room +
+                                            ": the assumed thickness stands"
+                                      : "dr = " + core::noteNumber(dr) + " > t − cover = " + room +
+                                            ": the depth is dr");
     h = run.step("h", choice.thickness, "cm", "the thickness of the RC footing");
     run.setNumber(kFields.rcThickness, h / kCm);
     run.check(rc::compare("Footing", "Depth", dreq, d, "cm"));
@@ -429,8 +408,10 @@ void CombinedDesign::oneWayShear()
     run.heading("One-way shear");
     const bool atC1 = !(c1.Q.value() < c2.Q.value());
     Qmax = run.step("Qmax", max(c1.Q, c2.Q), "t",
-                    atC1 ? "Q1 = " + num(c1.Q) + " ≥ Q2 = " + num(c2.Q) + ": C1 governs"
-                         : "Q2 = " + num(c2.Q) + " > Q1 = " + num(c1.Q) + ": C2 governs");
+                    atC1 ? "Q1 = " + core::noteNumber(c1.Q) + " ≥ Q2 = " + core::noteNumber(c2.Q) +
+                               ": C1 governs"
+                         : "Q2 = " + core::noteNumber(c2.Q) + " > Q1 = " + core::noteNumber(c1.Q) +
+                               ": C2 governs");
     const Term Qd = run.step("Qd", Qmax - w * d / kHalfSide, "t", "at d / 2 from the column face");
     const Term qsh = run.step("qsh", rc::kKgPerTonne * Qd / (rc::kBondLeverArm * B * d), "kg/cm2");
     const core::Check check =
@@ -452,11 +433,12 @@ bool CombinedDesign::punchingAt(const Column &c)
     if (!c.flush && d.value() / 2 < kCm * Lo.value()) {
         section = 2;
         a = c.tc + d;
-        why = "d / 2 = " + num(d / 2.0) + " < 100 Lo = " + num(kCm * Lo) + ": the whole section";
+        why = "d / 2 = " + core::noteNumber(d / 2.0) + " < 100 Lo = " + core::noteNumber(kCm * Lo) +
+              ": the whole section";
     } else if (!c.flush) {
         section = 3;
         a = c.tc + d / 2.0 + kCm * Lo;
-        why = "d / 2 = " + num(d / 2.0) + " ≥ 100 Lo = " + num(kCm * Lo) +
+        why = "d / 2 = " + core::noteNumber(d / 2.0) + " ≥ 100 Lo = " + core::noteNumber(kCm * Lo) +
               ": the section stops at the end of the overhang";
     }
     run.note("section" + of, section);
@@ -473,7 +455,8 @@ bool CombinedDesign::punchingAt(const Column &c)
     const Term &least = firstOfTwo ? q1 : q2;
     const bool third = q3.value() < least.value();
     const std::string governs =
-        third ? "qcup3 = " + num(q3) : (firstOfTwo ? "qcup1 = " : "qcup2 = ") + num(least);
+        third ? "qcup3 = " + core::noteNumber(q3)
+              : (firstOfTwo ? "qcup1 = " : "qcup2 = ") + core::noteNumber(least);
     const Term qcup = run.step("qcup" + of, min(q1, q2, q3), "kg/cm2", governs + " is the least");
     const core::Check check = rc::compare("Footing, " + std::string(c.name), "Punching", qp, qcup,
                                           "kg/cm2", kFields.punchingCheck);
@@ -499,10 +482,11 @@ void CombinedDesign::minimumMesh()
 {
     run.heading("Minimum mesh");
     const Term least = rc::kMinSteelPercent * d;
-    const Term Asm = run.step("Asm", max(Term(rc::kMinMeshPerMetre), least), "cm2/m",
-                              least.value() > rc::kMinMeshPerMetre
-                                  ? "0.2 d = " + num(least) + " > 6.78: 0.2 % of the section"
-                                  : "0.2 d = " + num(least) + " ≤ 6.78: the least mesh governs");
+    const Term Asm =
+        run.step("Asm", max(Term(rc::kMinMeshPerMetre), least), "cm2/m",
+                 least.value() > rc::kMinMeshPerMetre
+                     ? "0.2 d = " + core::noteNumber(least) + " > 6.78: 0.2 % of the section"
+                     : "0.2 d = " + core::noteNumber(least) + " ≤ 6.78: the least mesh governs");
     const Term a12 = run.step("a12", rc::barArea(kMeshBar), "cm2", "one 12 mm bar");
     nm = run.step("nm", rc::barCount(Asm, a12), "", "12 mm bars per metre");
     run.check(rc::compare("Footing", "Steel, minimum mesh", Asm, nm * a12, "cm2/m"));
@@ -579,9 +563,10 @@ void CombinedDesign::bond()
         run.step("so", rc::barPerimeter(phiTop, top.count), "cm", "the perimeter of the top bars");
     const Term qb = run.step("qb", rc::bondStress(rc::kKgPerTonne * Qmax, d, so), "kg/cm2");
     const bool mild = fy.value() == rc::kMildSteelFy;
-    const Term allowed = run.step("qb allowed", Term(rc::bondLimit(fy.value())), "kg/cm2",
-                                  mild ? "fy = 2400: mild steel"
-                                       : "fy = " + num(fy) + " ≠ 2400: high-tensile steel");
+    const Term allowed =
+        run.step("qb allowed", Term(rc::bondLimit(fy.value())), "kg/cm2",
+                 mild ? "fy = 2400: mild steel"
+                      : "fy = " + core::noteNumber(fy) + " ≠ 2400: high-tensile steel");
     const core::Check check =
         rc::compare("Footing", "Flexural bond", qb, allowed, "kg/cm2", kFields.bondCheck);
     const bool safe = check.outcome == core::Check::Outcome::Pass;
@@ -660,22 +645,23 @@ void CombinedDesign::planSketch()
                                (Bv + c->bc.value()) / 2, std::string(c->name)});
         const double mid = (from + to) / 2;
         plan.shapes.push_back({K::Bars, mid, cover.value(), mid, Bv - cover.value(),
-                               barsText(c->nb.value(), c->phiBeam.value())});
+                               core::barsText(c->nb.value(), c->phiBeam.value())});
     }
     const double inner = cover.value();
     plan.shapes.push_back({K::Bars, inner, Bv / 4, Lv - inner, Bv / 4,
-                           barsText(top.count.value(), phiTop.value()) + " top"});
+                           core::barsText(top.count.value(), phiTop.value()) + " top"});
     plan.shapes.push_back({K::Bars, inner, 3 * Bv / 4, Lv - inner, 3 * Bv / 4,
-                           barsText(bottom.count.value(), phiBot.value()) + " bottom"});
+                           core::barsText(bottom.count.value(), phiBot.value()) + " bottom"});
     const double c1Centre = c1.left + c1.tc.value() / 2, c2Centre = c2.left + c2.tc.value() / 2;
     plan.shapes.push_back({K::Bars, (c1Centre + c2Centre) / 2, inner, (c1Centre + c2Centre) / 2,
-                           Bv - inner, barsText(nm.value(), kMeshBar) + " / m, top and bottom"});
-    plan.shapes.push_back({K::Dimension, 0, Bv + edge + 40, Lv, Bv + edge + 40, metres(Lv)});
-    plan.shapes.push_back({K::Dimension, -edge - 40, 0, -edge - 40, Bv, metres(Bv)});
+                           Bv - inner,
+                           core::barsText(nm.value(), kMeshBar) + " / m, top and bottom"});
+    plan.shapes.push_back({K::Dimension, 0, Bv + edge + 40, Lv, Bv + edge + 40, core::metres(Lv)});
+    plan.shapes.push_back({K::Dimension, -edge - 40, 0, -edge - 40, Bv, core::metres(Bv)});
     plan.shapes.push_back(
-        {K::Dimension, -edge - 80, -edge, -edge - 80, Bv + edge, metres(B1.value())});
+        {K::Dimension, -edge - 80, -edge, -edge - 80, Bv + edge, core::metres(B1.value())});
     plan.shapes.push_back(
-        {K::Dimension, c1Centre, -edge - 40, c2Centre, -edge - 40, metres(kCm * S.value())});
+        {K::Dimension, c1Centre, -edge - 40, c2Centre, -edge - 40, core::metres(kCm * S.value())});
     run.sketch(std::move(plan));
 }
 
@@ -693,19 +679,19 @@ void CombinedDesign::sectionSketch()
         const auto [from, to] = beamExtent(*c);
         section.shapes.push_back({K::Column, x1, -60, x2, 0, std::string(c->name)});
         section.shapes.push_back(
-            {K::Beam, from, 0, to, hv, barsText(c->nb.value(), c->phiBeam.value())});
+            {K::Beam, from, 0, to, hv, core::barsText(c->nb.value(), c->phiBeam.value())});
         section.shapes.push_back({K::Dimension, from, hv + t1.value() + 40, to,
-                                  hv + t1.value() + 40, metres(to - from)});
+                                  hv + t1.value() + 40, core::metres(to - from)});
     }
     section.shapes.push_back(
-        {K::Bars, cv, cv, Lv - cv, cv, barsText(top.count.value(), phiTop.value())});
+        {K::Bars, cv, cv, Lv - cv, cv, core::barsText(top.count.value(), phiTop.value())});
+    section.shapes.push_back({K::Bars, cv, hv - cv, Lv - cv, hv - cv,
+                              core::barsText(bottom.count.value(), phiBot.value())});
     section.shapes.push_back(
-        {K::Bars, cv, hv - cv, Lv - cv, hv - cv, barsText(bottom.count.value(), phiBot.value())});
+        {K::Dimension, 0, hv + t1.value() + 80, Lv, hv + t1.value() + 80, core::metres(Lv)});
+    section.shapes.push_back({K::Dimension, Lv + 40, 0, Lv + 40, hv, core::metres(hv)});
     section.shapes.push_back(
-        {K::Dimension, 0, hv + t1.value() + 80, Lv, hv + t1.value() + 80, metres(Lv)});
-    section.shapes.push_back({K::Dimension, Lv + 40, 0, Lv + 40, hv, metres(hv)});
-    section.shapes.push_back(
-        {K::Dimension, Lv + 40, hv, Lv + 40, hv + t1.value(), metres(t1.value())});
+        {K::Dimension, Lv + 40, hv, Lv + 40, hv + t1.value(), core::metres(t1.value())});
     run.sketch(std::move(section));
 }
 

@@ -6,6 +6,12 @@
 
 namespace core {
 
+std::string textOf(const FieldTexts &texts, std::string_view control)
+{
+    const auto found = texts.find(control);
+    return found == texts.end() ? std::string{} : found->second;
+}
+
 std::string_view defaultText(const DesignWindowInfo &window, std::string_view control)
 {
     const auto row = std::find_if(window.controls.begin(), window.controls.end(),

@@ -61,6 +61,9 @@ struct DesignWindowInfo {
     DesignFunction design = nullptr;
 };
 
+// The text of a control among the texts ("" when it is not there).
+std::string textOf(const FieldTexts &texts, std::string_view control);
+
 // The default text of an input, from the window's control table ("" if it has none); an
 // option button's is kSelected or kCleared.
 std::string_view defaultText(const DesignWindowInfo &window, std::string_view control);

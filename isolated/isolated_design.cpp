@@ -1,6 +1,7 @@
 #include "isolated/isolated_design.h"
 
 #include "core/check_messages.h"
+#include "core/notes.h"
 #include "core/number_format.h"
 #include "core/term.h"
 #include "isolated/isolated_tables.h"
@@ -117,17 +118,6 @@ struct Calc {
     }
 };
 
-std::string num(double value)
-{
-    return core::reportNumber(value);
-}
-
-std::string textOf(const core::FieldTexts &texts, std::string_view control)
-{
-    const auto found = texts.find(control);
-    return found == texts.end() ? std::string{} : found->second;
-}
-
 // Reads every input the case uses; a hidden field is not read.
 Inputs readInputs(core::FieldReader &in, const core::DesignRequest &request)
 {
@@ -153,8 +143,8 @@ Inputs readInputs(core::FieldReader &in, const core::DesignRequest &request)
         v.L1 = in.positive(kInput.pcLength);
     v.phiL = in.positive(kInput.longBars);
     v.phiS = in.positive(kInput.shortBars);
-    v.listL = textOf(request.texts, kInput.longBars);
-    v.listS = textOf(request.texts, kInput.shortBars);
+    v.listL = core::textOf(request.texts, kInput.longBars);
+    v.listS = core::textOf(request.texts, kInput.shortBars);
     return v;
 }
 
@@ -276,7 +266,8 @@ Term stepRcSide(core::Run &run, std::string_view symbol, const Term &pcSide,
 {
     const Term side = rc::rcSide(pcSide);
     const double shorter = pcSide.value() - rc::kPcProjection;
-    const std::string note = shorter <= 0 ? std::string(pcSymbol) + " − 60 = " + num(shorter) +
+    const std::string note = shorter <= 0 ? std::string(pcSymbol) +
+                                                " − 60 = " + core::reportNumber(shorter) +
                                                 " ≤ 0: the RC footing takes the PC size"
                                           : "the PC footing projects 30 cm on each side";
     return run.step(symbol, side, "cm", note);
@@ -301,26 +292,27 @@ void partialContact(core::Run &run, Calc &calc)
         return;
     // The distance from the resultant to the nearer edge of the RC footing.
     const Term edge = lowEndNegative ? calc.L / 2.0 - calc.e : calc.L / 2.0 + calc.e;
-    const std::string low =
-        lowEndNegative ? "qmin = " + num(calc.qmin.value()) : "qmax = " + num(calc.qmax.value());
+    const std::string low = lowEndNegative ? "qmin = " + core::reportNumber(calc.qmin.value())
+                                           : "qmax = " + core::reportNumber(calc.qmax.value());
     if (!(edge.value() > 0)) {
         run.warn({std::string(kFooting),
                   "The resultant of the load falls outside the RC footing (|e| = " +
-                      num(std::abs(calc.e.value())) + " cm ≥ L / 2 = " + num(calc.L.value() / 2) +
+                      core::reportNumber(std::abs(calc.e.value())) +
+                      " cm ≥ L / 2 = " + core::reportNumber(calc.L.value() / 2) +
                       " cm), so no soil pressure can hold it and the footing would overturn.",
                   {std::string(kFields.rcLength), std::string(kFields.rcWidth)}});
         return;
     }
-    const Term Lc = run.step("Lc", 3.0 * edge, "cm",
+    const Term Lc = run.step("Lc", rc::contactLength(calc.L, calc.e), "cm",
                              low + " < 0: the soil is in contact over this length only");
     const Term qmaxContact =
-        run.step("qmax'", 2.0 * (kKgPerTonne * calc.pt) / (3.0 * calc.B * edge), "kg/cm2",
+        run.step("qmax'", rc::contactPeak(kKgPerTonne * calc.pt, calc.B, Lc), "kg/cm2",
                  "largest pressure over the contact length, under the load 1000 pt kg as "
                  "qmax; the design keeps the linear qmax");
     run.warn({std::string(kFooting),
               "Part of the RC footing has no contact with the soil (" + low +
-                  " kg/cm2 < 0): the soil touches it over Lc = " + num(Lc.value()) +
-                  " cm with a largest pressure of " + num(qmaxContact.value()) +
+                  " kg/cm2 < 0): the soil touches it over Lc = " + core::reportNumber(Lc.value()) +
+                  " cm with a largest pressure of " + core::reportNumber(qmaxContact.value()) +
                   " kg/cm2, more than the linear distribution the design uses gives.",
               {std::string(kFields.rcLength), std::string(kFields.rcWidth)}});
 }
@@ -386,9 +378,9 @@ bool depth(core::Run &run, core::FieldReader &in, Calc &calc)
     const Term dreq = run.step("dreq", rc::requiredDepth(calc.ML, calc.v.fcu, calc.B), "cm");
     const Term dr = run.step("dr", up5(dreq), "cm");
     const rc::Depth chosen = rc::chooseDepth(dr, calc.v.t, calc.v.cover);
-    const std::string compared = "dr = " + num(dr.value()) +
-                                 (chosen.assumedStands ? " ≤ " : " > ") +
-                                 "t − cover = " + num(calc.v.t.value() - calc.v.cover.value());
+    const std::string compared =
+        "dr = " + core::reportNumber(dr.value()) + (chosen.assumedStands ? " ≤ " : " > ") +
+        "t − cover = " + core::reportNumber(calc.v.t.value() - calc.v.cover.value());
     calc.d = run.step("d", chosen.d, "cm",
                       compared + (chosen.assumedStands ? ": the assumed thickness stands"
                                                        : ": the depth is dr, the cover added"));
@@ -402,9 +394,11 @@ bool depth(core::Run &run, core::FieldReader &in, Calc &calc)
 std::string sectionNote(const Calc &calc, const Term &x)
 {
     if (calc.footingCase == kUniformWithMoment && !(calc.c.value() > 0))
-        return "c' = " + num(calc.c.value()) + " ≤ 0: no cantilever, no shear section";
+        return "c' = " + core::reportNumber(calc.c.value()) +
+               " ≤ 0: no cantilever, no shear section";
     if (calc.footingCase != kUniformWithMoment && !(x.value() > 0))
-        return "x = " + num(x.value()) + " ≤ 0: the section lies beyond the edge, no shear";
+        return "x = " + core::reportNumber(x.value()) +
+               " ≤ 0: the section lies beyond the edge, no shear";
     return "from the shear section d / 2 from the column face to the edge";
 }
 
@@ -430,11 +424,12 @@ void oneWayShear(core::Run &run, Calc &calc)
     const double reach = offCentre ? calc.c.value() : calc.x.value();
     core::Check check;
     if (reach <= 0) {
-        check = rc::notApplicable(kFooting, "One-way shear", qsh, calc.qcu, "kg/cm2",
-                                  offCentre ? "c' = " + num(reach) + " cm ≤ 0: no cantilever"
-                                            : "x = " + num(reach) +
-                                                  " cm ≤ 0: the section lies beyond the edge",
-                                  kFields.shearCheck);
+        check = rc::notApplicable(
+            kFooting, "One-way shear", qsh, calc.qcu, "kg/cm2",
+            offCentre
+                ? "c' = " + core::reportNumber(reach) + " cm ≤ 0: no cantilever"
+                : "x = " + core::reportNumber(reach) + " cm ≤ 0: the section lies beyond the edge",
+            kFields.shearCheck);
         run.setText(kFields.shearCheck, core::check::kNoShear);
     } else {
         check = rc::compare(kFooting, "One-way shear", qsh, calc.qcu, "kg/cm2", kFields.shearCheck);
@@ -468,7 +463,7 @@ void punching(core::Run &run, Calc &calc)
     const Term ApTerm = (tc + d) * (bc + d);
     const double outside = calc.L.value() * calc.B.value() - ApTerm.value();
     const Term Ap = run.step("Ap", ApTerm, "cm2",
-                             outside <= 0 ? "L × B − Ap = " + num(outside) +
+                             outside <= 0 ? "L × B − Ap = " + core::reportNumber(outside) +
                                                 " ≤ 0: the perimeter encloses the whole footing"
                                           : std::string("area inside the perimeter"));
     Term Qp{0.0};
@@ -486,7 +481,7 @@ void punching(core::Run &run, Calc &calc)
     core::Check check;
     if (outside <= 0) {
         check = rc::notApplicable(kFooting, "Punching", qp, qcup, "kg/cm2",
-                                  "L × B − Ap = " + num(outside) +
+                                  "L × B − Ap = " + core::reportNumber(outside) +
                                       " cm2 ≤ 0: the perimeter encloses the whole footing",
                                   kFields.punchingCheck);
         run.setText(kFields.punchingCheck, core::check::kNoPunch);
@@ -526,8 +521,9 @@ BarSet steel(core::Run &run, const Calc &calc, const SteelDirection &dir)
     const bool momentGoverns = fromMoment.value() > least.value();
     const Term As =
         run.step("As" + tag, momentGoverns ? fromMoment : least, "cm2",
-                 "As" + tag + ",calc = " + num(fromMoment.value()) +
-                     (momentGoverns ? " > " : " ≤ ") + "As" + tag + ",min = " + num(least.value()) +
+                 "As" + tag + ",calc = " + core::reportNumber(fromMoment.value()) +
+                     (momentGoverns ? " > " : " ≤ ") + "As" + tag +
+                     ",min = " + core::reportNumber(least.value()) +
                      (momentGoverns ? ": the moment governs" : ": the least steel governs"));
     run.setNumber(dir.areaField, core::roundHalfEven(As.value(), 2));
     const Term a = run.step("a" + tag, rc::barArea(dir.phi), "cm2", "area of one bar");
@@ -565,7 +561,8 @@ void bond(core::Run &run, const Calc &calc)
     const double fy = calc.v.fy.value();
     const Term limit =
         run.step("qb,all", rc::bondLimit(fy), "kg/cm2",
-                 fy == rc::kMildSteelFy ? "fy = 2400: mild steel" : "fy = " + num(fy) + " ≠ 2400");
+                 fy == rc::kMildSteelFy ? "fy = 2400: mild steel"
+                                        : "fy = " + core::reportNumber(fy) + " ≠ 2400");
     const core::Check check =
         rc::compare(kFooting, "Flexural bond", qb, limit, "kg/cm2", kFields.bondCheck);
     run.setText(kFields.bondCheck,
@@ -593,20 +590,6 @@ void quantities(core::Run &run, const Calc &calc)
               "straight", calc.nS.value(), barLength(B)});
 }
 
-// A length in cm written in m with two decimals: "2.60 m".
-std::string metres(double cm)
-{
-    char text[64];
-    const auto [end, error] =
-        std::to_chars(text, text + sizeof text, cm / kCmPerMetre, std::chars_format::fixed, 2);
-    return error == std::errc() ? std::string(text, end) + " m" : std::string("—");
-}
-
-std::string barsText(const Term &n, const Term &phi)
-{
-    return num(n.value()) + " Φ " + num(phi.value());
-}
-
 using Shape = core::SketchShape;
 
 // Plan (x along L, y along B) and section along L of the designed footing, in cm.
@@ -619,8 +602,8 @@ void sketch(core::Run &run, const Calc &calc)
     // The off-centre column stands e from the middle, towards the shorter cantilever.
     const double offset = calc.footingCase == kUniformWithMoment ? calc.e.value() : 0.0;
     const double xc = x0 + L / 2 + offset, yc = y0 + B / 2;
-    const std::string longBars = barsText(calc.nL, calc.v.phiL),
-                      shortBars = barsText(calc.nS, calc.v.phiS);
+    const std::string longBars = core::barsText(calc.nL, calc.v.phiL),
+                      shortBars = core::barsText(calc.nS, calc.v.phiS);
     core::Sketch plan{"Footing, plan", {}};
     plan.shapes = {
         {Shape::Kind::PlainConcrete, 0, 0, L1, B1, {}},
@@ -628,10 +611,10 @@ void sketch(core::Run &run, const Calc &calc)
         {Shape::Kind::Column, xc - tc / 2, yc - bc / 2, xc + tc / 2, yc + bc / 2, {}},
         {Shape::Kind::Bars, x0 + cover, y0 + B / 4, x0 + L - cover, y0 + B / 4, longBars},
         {Shape::Kind::Bars, x0 + L / 4, y0 + cover, x0 + L / 4, y0 + B - cover, shortBars},
-        {Shape::Kind::Dimension, 0, B1 + 20, L1, B1 + 20, metres(L1)},
-        {Shape::Kind::Dimension, L1 + 20, 0, L1 + 20, B1, metres(B1)},
-        {Shape::Kind::Dimension, x0, -20, x0 + L, -20, metres(L)},
-        {Shape::Kind::Dimension, -20, y0, -20, y0 + B, metres(B)},
+        {Shape::Kind::Dimension, 0, B1 + 20, L1, B1 + 20, core::metres(L1)},
+        {Shape::Kind::Dimension, L1 + 20, 0, L1 + 20, B1, core::metres(B1)},
+        {Shape::Kind::Dimension, x0, -20, x0 + L, -20, core::metres(L)},
+        {Shape::Kind::Dimension, -20, y0, -20, y0 + B, core::metres(B)},
     };
     core::Sketch section{"Footing, section along L", {}};
     section.shapes = {
@@ -639,9 +622,9 @@ void sketch(core::Run &run, const Calc &calc)
         {Shape::Kind::PlainConcrete, 0, h, L1, h + t1, {}},
         {Shape::Kind::Column, xc - tc / 2, -50, xc + tc / 2, 0, {}},
         {Shape::Kind::Bars, x0 + cover, h - cover, x0 + L - cover, h - cover, longBars},
-        {Shape::Kind::Dimension, L1 + 20, 0, L1 + 20, h, metres(h)},
-        {Shape::Kind::Dimension, L1 + 20, h, L1 + 20, h + t1, metres(t1)},
-        {Shape::Kind::Dimension, x0, h + t1 + 20, x0 + L, h + t1 + 20, metres(L)},
+        {Shape::Kind::Dimension, L1 + 20, 0, L1 + 20, h, core::metres(h)},
+        {Shape::Kind::Dimension, L1 + 20, h, L1 + 20, h + t1, core::metres(t1)},
+        {Shape::Kind::Dimension, x0, h + t1 + 20, x0 + L, h + t1 + 20, core::metres(L)},
     };
     run.sketch(std::move(plan));
     run.sketch(std::move(section));

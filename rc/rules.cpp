@@ -26,6 +26,16 @@ Term rcSide(const Term &pcSide, double projection)
     return side.value() <= 0 ? pcSide : side;
 }
 
+Term contactLength(const Term &side, const Term &e)
+{
+    return e.value() >= 0 ? 3.0 * (side / 2.0 - e) : 3.0 * (side / 2.0 + e);
+}
+
+Term contactPeak(const Term &Q, const Term &b, const Term &Lc)
+{
+    return 2.0 * Q / (b * Lc);
+}
+
 Term shearStrength(const Term &fcu)
 {
     return kShearCoefficient * sqrt(fcu / kGammaC);

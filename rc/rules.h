@@ -70,6 +70,15 @@ Term workingLoad(const Term &pt);
 // leaves nothing, when it is the PC side itself.
 Term rcSide(const Term &pcSide, double projection = kPcProjection);
 
+// --- soil pressure without tension ---------------------------------------------------------------
+
+// The length of a side that bears when the resultant stands e off its middle and the soil takes
+// no tension: 3 (side / 2 − |e|); 0 or less when the resultant falls outside the side.
+Term contactLength(const Term &side, const Term &e);
+// The largest pressure of the triangle of pressure over the contact length Lc of a footing b
+// wide under the load Q (kg): 2 Q / (b Lc).
+Term contactPeak(const Term &Q, const Term &b, const Term &Lc);
+
 // --- concrete strengths ------------------------------------------------------------------------
 
 // qcu = 0.75 √(fcu / 1.5).

@@ -1,6 +1,7 @@
 #include "strap/strap_design.h"
 
 #include "core/check_messages.h"
+#include "core/notes.h"
 #include "core/number_format.h"
 #include "rc/rules.h"
 #include "strap/strap_tables.h"
@@ -54,47 +55,20 @@ Term cm2m(const Term &cm)
     return cm / rc::kCmPerMetre;
 }
 
-// A value as a note writes it: "12.91".
-std::string num(const Term &value)
-{
-    return core::reportNumber(value.value());
-}
-
-// "formula = value", for the notes that say why a branch was taken.
-std::string shown(const Term &value)
-{
-    return value.formula() + " = " + num(value);
-}
-
 // Why min(a, b) is what it is, in numbers, with what each side governing means.
 std::string lesser(const Term &a, std::string_view aMeans, const Term &b, std::string_view bMeans)
 {
     if (b.value() < a.value())
-        return shown(b) + " < " + shown(a) + ": " + std::string(bMeans);
-    return shown(a) + " ≤ " + shown(b) + ": " + std::string(aMeans);
+        return core::shown(b) + " < " + core::shown(a) + ": " + std::string(bMeans);
+    return core::shown(a) + " ≤ " + core::shown(b) + ": " + std::string(aMeans);
 }
 
 // Why max(a, b) is what it is, in numbers, with what each side governing means.
 std::string greater(const Term &a, std::string_view aMeans, const Term &b, std::string_view bMeans)
 {
     if (a.value() < b.value())
-        return shown(b) + " > " + shown(a) + ": " + std::string(bMeans);
-    return shown(a) + " ≥ " + shown(b) + ": " + std::string(aMeans);
-}
-
-// A length in cm as a sketch writes it, in m with two decimals: "2.60 m".
-std::string metres(double cm)
-{
-    char text[32];
-    const auto [end, error] =
-        std::to_chars(text, text + sizeof text, cm2m(cm), std::chars_format::fixed, 2);
-    return error == std::errc() ? std::string(text, end) + " m" : std::string("—");
-}
-
-// A bar set as a sketch writes it: "19 Φ 12".
-std::string barText(const Term &count, const Term &diameter)
-{
-    return formatNumber(count.value()) + " Φ " + formatNumber(diameter.value());
+        return core::shown(b) + " > " + core::shown(a) + ": " + std::string(bMeans);
+    return core::shown(a) + " ≥ " + core::shown(b) + ": " + std::string(aMeans);
 }
 
 // Where one footing's results go, and which lists its drawing echoes.
@@ -214,19 +188,19 @@ void footingPlan(core::Sketch &plan, const Footing &f, double x, double outwards
     const double side = x + outwards * (L1 / 2 + 40);
     plan.shapes.push_back({Shape::Kind::PlainConcrete, x - L1 / 2, -B1 / 2, x + L1 / 2, B1 / 2});
     plan.shapes.push_back({Shape::Kind::ReinforcedConcrete, x - L / 2, -B / 2, x + L / 2, B / 2});
-    plan.shapes.push_back(
-        {Shape::Kind::Dimension, x - L1 / 2, B1 / 2 + 40, x + L1 / 2, B1 / 2 + 40, metres(L1)});
-    plan.shapes.push_back({Shape::Kind::Dimension, side, -B1 / 2, side, B1 / 2, metres(B1)});
+    plan.shapes.push_back({Shape::Kind::Dimension, x - L1 / 2, B1 / 2 + 40, x + L1 / 2, B1 / 2 + 40,
+                           core::metres(L1)});
+    plan.shapes.push_back({Shape::Kind::Dimension, side, -B1 / 2, side, B1 / 2, core::metres(B1)});
     if (L != L1)
-        plan.shapes.push_back(
-            {Shape::Kind::Dimension, x - L / 2, B1 / 2 + 80, x + L / 2, B1 / 2 + 80, metres(L)});
+        plan.shapes.push_back({Shape::Kind::Dimension, x - L / 2, B1 / 2 + 80, x + L / 2,
+                               B1 / 2 + 80, core::metres(L)});
     plan.shapes.push_back({Shape::Kind::Dimension, side + outwards * 40, -B / 2,
-                           side + outwards * 40, B / 2, metres(B)});
+                           side + outwards * 40, B / 2, core::metres(B)});
     // Main bars across the strap, a quarter along; secondary bars along it, a quarter across.
     plan.shapes.push_back({Shape::Kind::Bars, x - L / 4, -B / 2 + cover, x - L / 4, B / 2 - cover,
-                           barText(f.nMain, f.phiMain)});
+                           core::barsText(f.nMain, f.phiMain)});
     plan.shapes.push_back({Shape::Kind::Bars, x - L / 2 + cover, B / 4, x + L / 2 - cover, B / 4,
-                           barText(f.nSecondary, f.phiSecondary)});
+                           core::barsText(f.nSecondary, f.phiSecondary)});
     plan.shapes.push_back({Shape::Kind::Text, x - L1 / 2, -B1 / 2 - 30, 0, 0, std::string(title)});
 }
 
@@ -361,7 +335,7 @@ void StrapDesign::commonValues()
     qcu = m_run.step("qcu", rc::shearStrength(in.fcu), "kg/cm2", "concrete shear strength");
     const bool mild = in.fy.value() == rc::kMildSteelFy;
     qbu = m_run.step("qbu", rc::bondLimit(in.fy.value()), "kg/cm2",
-                     "allowable flexural bond stress: fy = " + num(in.fy) +
+                     "allowable flexural bond stress: fy = " + core::noteNumber(in.fy) +
                          (mild ? ", mild steel" : ", not mild steel (2400)"));
 
     m_run.heading("Loads");
@@ -507,8 +481,9 @@ rc::Depth StrapDesign::chosenDepth(std::string_view owner, std::string_view tag,
     const std::string t(tag);
     rc::Depth depth = rc::chooseDepth(m_run.step("dr" + t, up5(dreq), "cm", "rounded up to 5 cm"),
                                       assumed, in.cover);
-    const std::string available = assumed.formula() + " − cover = " + num(assumed - in.cover);
-    const std::string dr = "dr" + t + " = " + num(depth.dr);
+    const std::string available =
+        assumed.formula() + " − cover = " + core::noteNumber(assumed - in.cover);
+    const std::string dr = "dr" + t + " = " + core::noteNumber(depth.dr);
     depth.d = m_run.step("d" + t, depth.d, "cm",
                          depth.assumedStands
                              ? dr + " ≤ " + available + ": the assumed thickness stands"
@@ -536,8 +511,8 @@ void StrapDesign::oneWayShear(const FootingFields &f, const Term &qc, const Term
     heading(f, "One-way shear");
     const Term halfDepth = d / 2.0;
     const bool beyondEdge = c.value() - halfDepth.value() <= 0;
-    const std::string why =
-        shown(c) + " ≤ " + shown(halfDepth) + ": the section lies beyond the footing's edge";
+    const std::string why = core::shown(c) + " ≤ " + core::shown(halfDepth) +
+                            ": the section lies beyond the footing's edge";
     const Term qsh = step(f, "qsh", qc * (c - d / 2.0) * L / (L * d), "kg/cm2",
                           beyondEdge ? why : "at d / 2 from the strap's face");
     core::Check check = beyondEdge
@@ -557,8 +532,8 @@ void StrapDesign::punching(const FootingFields &f, const Term &qc, const Term &d
     heading(f, "Punching");
     const Term width = bs + d;
     const bool wholeWidth = width.value() >= B.value();
-    const std::string why =
-        shown(width) + " ≥ " + shown(B) + ": the section takes the footing's whole width";
+    const std::string why = core::shown(width) + " ≥ " + core::shown(B) +
+                            ": the section takes the footing's whole width";
     const Term Qp = step(f, "Qp", qc * (L * B - (bs + d) * L), "kg",
                          wholeWidth ? why : "the soil load outside d / 2 from the strap's faces");
     const Term per = step(f, "per", 2.0 * L, "cm", "the section's two sides, each the length L");
@@ -775,15 +750,15 @@ void StrapDesign::stirrups(const Term &shearAtC1, const Term &w1, Beam &beam)
                                 "kg/cm2", "over the lever arm 0.87 d");
     if (qsu.value() <= qcu.value()) {
         beam.stirrupsPerMetre = m_run.step("nst", kNominalStirrups, "",
-                                           shown(qsu) + " ≤ " + shown(qcu) +
+                                           core::shown(qsu) + " ≤ " + core::shown(qcu) +
                                                ": the concrete carries the shear; nominal "
                                                "stirrups a metre");
         m_run.setNumber(kStrap.stirrupsPerMetre, kNominalStirrups);
         m_run.check(rc::compare(kStrapBeam, "Shear", qsu, qcu, "kg/cm2"));
     } else {
-        const Term qs =
-            m_run.step("qs", qsu - kConcreteShareWithStirrups * qcu, "kg/cm2",
-                       shown(qsu) + " > " + shown(qcu) + ": stirrups carry what half qcu leaves");
+        const Term qs = m_run.step("qs", qsu - kConcreteShareWithStirrups * qcu, "kg/cm2",
+                                   core::shown(qsu) + " > " + core::shown(qcu) +
+                                       ": stirrups carry what half qcu leaves");
         const Term s = m_run.step("s", kStirrupForce / (bs * qs), "cm",
                                   "spacing of stirrups of two 8 mm legs (about 1 cm2) of mild "
                                   "steel, 2400 kg");
@@ -887,27 +862,28 @@ void StrapDesign::sketches(const Footing &f1, const Footing &f2, const Beam &bea
     plan.shapes.push_back({Shape::Kind::Column, 0, -bc1 / 2, tc1, bc1 / 2, "C1"});
     plan.shapes.push_back(
         {Shape::Kind::Column, centreOfC2 - tc2 / 2, -bc2 / 2, centreOfC2 + tc2 / 2, bc2 / 2, "C2"});
-    plan.shapes.push_back(
-        {Shape::Kind::Bars, cover, 0, end - cover, 0, barText(beam.nMain, in.phi5) + " top"});
-    plan.shapes.push_back(
-        {Shape::Kind::Dimension, tc1 / 2, top, centreOfC2, top, metres(centreOfC2 - tc1 / 2)});
+    plan.shapes.push_back({Shape::Kind::Bars, cover, 0, end - cover, 0,
+                           core::barsText(beam.nMain, in.phi5) + " top"});
+    plan.shapes.push_back({Shape::Kind::Dimension, tc1 / 2, top, centreOfC2, top,
+                           core::metres(centreOfC2 - tc1 / 2)});
     plan.shapes.push_back({Shape::Kind::Text, 0, top - 30, 0, 0, "property line"});
     m_run.sketch(std::move(plan));
 
     const double h = beam.h.value();
     core::Sketch section{"Strap beam, section", {}};
     section.shapes.push_back({Shape::Kind::ReinforcedConcrete, 0, 0, width, h});
-    section.shapes.push_back(
-        {Shape::Kind::Bars, cover, cover, width - cover, cover, barText(beam.nMain, in.phi5)});
+    section.shapes.push_back({Shape::Kind::Bars, cover, cover, width - cover, cover,
+                              core::barsText(beam.nMain, in.phi5)});
     section.shapes.push_back({Shape::Kind::Bars, cover, h - cover, width - cover, h - cover,
-                              barText(beam.nOther, in.phi5)});
+                              core::barsText(beam.nOther, in.phi5)});
     section.shapes.push_back({Shape::Kind::Text, width + 10, h / 2, 0, 0,
                               "3 × 2 Φ " + formatNumber(kSideBarDiameter) + " side bars"});
     section.shapes.push_back({Shape::Kind::Text, width + 10, h / 4, 0, 0,
                               formatNumber(beam.stirrupsPerMetre.value()) + " Φ " +
                                   formatNumber(kStirrupDiameter) + " stirrups a metre"});
-    section.shapes.push_back({Shape::Kind::Dimension, 0, h + 20, width, h + 20, metres(width)});
-    section.shapes.push_back({Shape::Kind::Dimension, -20, 0, -20, h, metres(h)});
+    section.shapes.push_back(
+        {Shape::Kind::Dimension, 0, h + 20, width, h + 20, core::metres(width)});
+    section.shapes.push_back({Shape::Kind::Dimension, -20, 0, -20, h, core::metres(h)});
     m_run.sketch(std::move(section));
 }
 

@@ -1,6 +1,7 @@
 #include "strip/strip_design.h"
 
 #include "core/check_messages.h"
+#include "core/notes.h"
 #include "core/number_format.h"
 #include "rc/rules.h"
 #include "strip/strip_tables.h"
@@ -96,12 +97,6 @@ struct Inputs {
     std::string mainText, secText;
 };
 
-std::string textOf(const core::FieldTexts &texts, std::string_view control)
-{
-    const auto text = texts.find(control);
-    return text == texts.end() ? std::string() : text->second;
-}
-
 void mustExceedCover(core::FieldReader &in, std::string_view control, const Term &value,
                      const Term &cover)
 {
@@ -144,37 +139,16 @@ Inputs readInputs(core::FieldReader &in, const core::DesignRequest &request)
     }
     if (!columns)
         v.brick = in.selected("Option1");
-    v.mainText = textOf(request.texts, "Combo1");
-    v.secText = textOf(request.texts, "Combo2");
+    v.mainText = core::textOf(request.texts, "Combo1");
+    v.secText = core::textOf(request.texts, "Combo2");
     return v;
-}
-
-// A number as the notes and sketches write it.
-std::string num(const Term &value)
-{
-    return core::reportNumber(value.value());
 }
 
 // Two quantities compared in numbers, for the note of a choice: "qcup3 = 12.91 < qcup1 = 41.96".
 std::string comparison(const Term &a, const Term &b)
 {
-    return a.formula() + " = " + num(a) + (a.value() < b.value() ? " < " : " ≥ ") + b.formula() +
-           " = " + num(b);
-}
-
-// A length in cm written in metres with two decimals, as a drawing dimensions it: "5.30 m".
-std::string metres(double cm)
-{
-    char text[32];
-    const auto [end, error] =
-        std::to_chars(text, text + sizeof text, cm / rc::kCmPerMetre, std::chars_format::fixed, 2);
-    return error == std::errc() ? std::string(text, end) + " m" : std::string("—");
-}
-
-// A bar set as a drawing labels it: "29 Φ 12".
-std::string barText(const Term &count, const Term &phi)
-{
-    return core::reportNumber(count.value()) + " Φ " + core::reportNumber(phi.value());
+    return a.formula() + " = " + core::noteNumber(a) + (a.value() < b.value() ? " < " : " ≥ ") +
+           b.formula() + " = " + core::noteNumber(b);
 }
 
 // What the slab's steps hand on to the bond, the quantities and the sketch.
@@ -299,8 +273,9 @@ rc::Depth StripSteps::depth(const Term &M)
     const Term dreq = run.step("dreq", rc::requiredDepth(M, v.fcu, bm), "cm");
     const Term dr = run.step("dr", up5(dreq), "cm");
     rc::Depth chosen = rc::chooseDepth(dr, v.t, v.cover);
-    const std::string room = "dr = " + num(dr) + (chosen.assumedStands ? " ≤ " : " > ") +
-                             "t − cover = " + num(v.t - v.cover);
+    const std::string room = "dr = " + core::noteNumber(dr) +
+                             (chosen.assumedStands ? " ≤ " : " > ") +
+                             "t − cover = " + core::noteNumber(v.t - v.cover);
     chosen.d = run.step("d", chosen.d, "cm",
                         room + (chosen.assumedStands ? ": the assumed thickness stands"
                                                      : ": the thickness is dr + cover"));
@@ -316,7 +291,7 @@ void StripSteps::shearCheck(const Term &xs, const Term &qsh)
     if (xs.value() <= 0) {
         run.setText(kFields.shearCheck, core::check::kNoShear);
         run.check(rc::notApplicable(kFooting, "One-way shear", qsh, qcu, "kg/cm2",
-                                    "xs = " + num(xs) +
+                                    "xs = " + core::noteNumber(xs) +
                                         " ≤ 0: the shear section lies beyond the footing's edge",
                                     kFields.shearCheck));
         return;
@@ -343,8 +318,8 @@ void StripSteps::punchCheck(const Term &B, const Term &support, const Term &qp, 
     if (outside.value() <= 0) {
         run.setText(kFields.punchCheck, core::check::kNoPunch);
         run.check(rc::notApplicable(kFooting, "Punching", qp, qcup, "kg/cm2",
-                                    "B = " + num(B) + " ≤ " + (d + support).formula() + " = " +
-                                        num(d + support) +
+                                    "B = " + core::noteNumber(B) + " ≤ " + (d + support).formula() +
+                                        " = " + core::noteNumber(d + support) +
                                         ": the punching lines fall beyond the footing",
                                     kFields.punchCheck));
         return;
@@ -412,9 +387,9 @@ void StripSteps::bondCheck(const Term &Qb, const Term &d, const Term &nMain)
         run.step("So", rc::barPerimeter(v.phiMain, nMain), "cm", "perimeter of the main bars");
     const Term qb = run.step("qb", rc::bondStress(Q, d, So), "kg/cm2");
     const bool mild = v.fy.value() == rc::kMildSteelFy;
-    const Term limit =
-        run.step("qba", Term(rc::bondLimit(v.fy.value())), "kg/cm2",
-                 "fy = " + num(v.fy) + (mild ? ": mild steel" : " ≠ 2400: high-tensile steel"));
+    const Term limit = run.step("qba", Term(rc::bondLimit(v.fy.value())), "kg/cm2",
+                                "fy = " + core::noteNumber(v.fy) +
+                                    (mild ? ": mild steel" : " ≠ 2400: high-tensile steel"));
     const core::Check check =
         rc::compare(kFooting, "Flexural bond", qb, limit, "kg/cm2", kFields.bondCheck);
     run.setText(kFields.bondCheck,
@@ -469,7 +444,8 @@ void sketchBeam(const Support &beam, double cover, std::vector<Shape> &shapes)
     shapes.push_back(
         {Shape::Kind::Bars, left + cover, -cover, right - cover, -cover, beam.bottomBars});
     shapes.push_back({Shape::Kind::Text, right + 10, top / 2.0, 0, 0, beam.stirrups});
-    shapes.push_back({Shape::Kind::Dimension, left - 20, top, left - 20, 0, metres(beam.height)});
+    shapes.push_back(
+        {Shape::Kind::Dimension, left - 20, top, left - 20, 0, core::metres(beam.height)});
 }
 
 // The section across one metre of the strip: PC and RC footing, what stands on them, the
@@ -495,15 +471,15 @@ void sketchSection(const Slab &slab, const Inputs &v, const Support &support,
         add(Shape::Kind::Wall, wallLeft, -support.height, wallRight, 0);
     const double secondaryLevel = h - c - v.phiMain.value() / 10.0;
     add(Shape::Kind::Bars, left + c, h - c, right - c, h - c,
-        barText(slab.nMain, v.phiMain) + " / m");
+        core::barsText(slab.nMain, v.phiMain) + " / m");
     add(Shape::Kind::Bars, left + c, secondaryLevel, right - c, secondaryLevel,
-        barText(slab.nSec, v.phiSec));
-    add(Shape::Kind::Dimension, 0, h + t1 + 20, B1, h + t1 + 20, metres(B1));
-    add(Shape::Kind::Dimension, left, h + t1 + 40, right, h + t1 + 40, metres(B));
-    add(Shape::Kind::Dimension, right + 20, 0, right + 20, h, metres(h));
-    add(Shape::Kind::Dimension, B1 + 20, h, B1 + 20, h + t1, metres(t1));
+        core::barsText(slab.nSec, v.phiSec));
+    add(Shape::Kind::Dimension, 0, h + t1 + 20, B1, h + t1 + 20, core::metres(B1));
+    add(Shape::Kind::Dimension, left, h + t1 + 40, right, h + t1 + 40, core::metres(B));
+    add(Shape::Kind::Dimension, right + 20, 0, right + 20, h, core::metres(h));
+    add(Shape::Kind::Dimension, B1 + 20, h, B1 + 20, h + t1, core::metres(t1));
     const double above = -support.height - (support.beam ? kSketchColumnHeight : 0.0) - 20;
-    add(Shape::Kind::Dimension, wallLeft, above, wallRight, above, metres(support.width));
+    add(Shape::Kind::Dimension, wallLeft, above, wallRight, above, core::metres(support.width));
     run.sketch(std::move(sketch));
 }
 
@@ -615,7 +591,7 @@ bool eccentricPcWidth(core::FieldReader &in, StripSteps &s, Slab &slab)
 // tension: 3 (width / 2 − |e|), 0 or less when the load falls outside the width.
 Term contactLength(core::Run &run, std::string_view symbol, const Term &width, const Term &e)
 {
-    const Term length = e.value() >= 0 ? 3.0 * (width / 2.0 - e) : 3.0 * (width / 2.0 + e);
+    const Term length = rc::contactLength(width, e);
     const std::string half = "|e| = " + core::reportNumber(std::fabs(e.value()));
     return run.step(symbol, length, "cm",
                     length.value() > 0
@@ -640,7 +616,7 @@ void eccentricBearing(StripSteps &s, const Term &B1)
     }
     const Term Lc1 = contactLength(run, "Lc1", B1, s.e);
     if (Lc1.value() > 0) {
-        const Term qwmax = run.step("qwmax", Term(2.0) * rc::kKgPerTonne * s.Pw / (s.bm * Lc1),
+        const Term qwmax = run.step("qwmax", rc::contactPeak(rc::kKgPerTonne * s.Pw, s.bm, Lc1),
                                     "kg/cm2", "peak of the triangle over the contact length");
         run.check(rc::compare(kFooting, "Bearing", qwmax, s.v.qall, "kg/cm2"));
         return;
@@ -662,13 +638,13 @@ void partialContact(StripSteps &s, const Term &B, const Term &qmax, const Term &
     const Term Lc = contactLength(run, "Lc", B, s.e);
     std::string text = "The soil pressure under the RC footing changes sign (6 |e| = " +
                        core::reportNumber(kKernDivisor * std::fabs(s.e.value())) +
-                       " cm > B = " + num(B) + " cm): ";
+                       " cm > B = " + core::noteNumber(B) + " cm): ";
     if (Lc.value() > 0) {
         const Term peak =
-            run.step("q'max", Term(2.0) * rc::kKgPerTonne * s.pt / (s.bm * Lc), "kg/cm2",
+            run.step("q'max", rc::contactPeak(rc::kKgPerTonne * s.pt, s.bm, Lc), "kg/cm2",
                      "peak pressure over the contact length, per metre of wall");
-        text += "with no tension between soil and footing only " + metres(Lc.value()) +
-                " of the width bears, at up to " + num(peak) +
+        text += "with no tension between soil and footing only " + core::metres(Lc.value()) +
+                " of the width bears, at up to " + core::noteNumber(peak) +
                 " kg/cm2 against the largest linear edge pressure " +
                 core::reportNumber(std::max(qmax.value(), qmin.value())) +
                 " kg/cm2 that the results use.";
@@ -785,8 +761,9 @@ Term beamDepthAndSteel(StripSteps &s, const Term &Mb, Beam &beam)
     const Term dbreq = run.step("dbreq", rc::requiredDepth(M, v.fcu, v.b), "cm");
     const Term dbr = run.step("dbr", up5(dbreq), "cm");
     const rc::Depth chosen = rc::chooseDepth(dbr, v.tb, v.cover);
-    const std::string room = "dbr = " + num(dbr) + (chosen.assumedStands ? " ≤ " : " > ") +
-                             "tb − cover = " + num(v.tb - v.cover);
+    const std::string room = "dbr = " + core::noteNumber(dbr) +
+                             (chosen.assumedStands ? " ≤ " : " > ") +
+                             "tb − cover = " + core::noteNumber(v.tb - v.cover);
     const Term db = run.step("db", chosen.d, "cm",
                              room + (chosen.assumedStands ? ": the assumed thickness stands"
                                                           : ": the thickness is dbr + cover"));
@@ -820,9 +797,9 @@ Term designedStirrups(StripSteps &s, const Term &qsb, Beam &beam)
                  comparison(qsb, s.qcu) + ": stirrups carry the excess over half of qcu");
     const bool two = v.b.value() < kFourLegWidth;
     beam.legs = two ? 2.0 : 4.0;
-    const Term legs =
-        run.step("legs", Term(beam.legs), "",
-                 "b = " + num(v.b) + (two ? " < 40 cm: two legs" : " ≥ 40 cm: four legs"));
+    const Term legs = run.step("legs", Term(beam.legs), "",
+                               "b = " + core::noteNumber(v.b) +
+                                   (two ? " < 40 cm: two legs" : " ≥ 40 cm: four legs"));
     const Term ast = run.step("ast", rc::barArea(v.phiSt), "cm2", "area of one leg");
     const Term spacing =
         run.step("s", legs * ast * rc::kMildSteelFy / rc::kStirrupSteelFactor / (v.b * qsd), "cm",
@@ -847,9 +824,10 @@ void beamShear(StripSteps &s, const Term &Vb, const Term &db, Beam &beam)
     const Term qsb = run.step("qsb", rc::kKgPerTonne * Vb / (db * v.b), "kg/cm2");
     if (qsb.value() < s.qcu.value()) {
         beam.legs = v.b.value() < kFourLegWidth ? 2.0 : 4.0;
-        beam.stirrups = run.step("ns", Term(kNominalStirrupsPerMetre), "stirrups/m",
-                                 "qsb = " + num(qsb) + " < qcu = " + num(s.qcu) +
-                                     ": the concrete carries the shear, nominal stirrups");
+        beam.stirrups =
+            run.step("ns", Term(kNominalStirrupsPerMetre), "stirrups/m",
+                     "qsb = " + core::noteNumber(qsb) + " < qcu = " + core::noteNumber(s.qcu) +
+                         ": the concrete carries the shear, nominal stirrups");
         run.setText(kBeamFields.stirrupsPerMetre, core::formatNumber(kNominalStirrupsPerMetre));
         run.check(rc::compare(kBeam, "Shear by concrete", qsb, s.qcu, "kg/cm2"));
         return;
@@ -953,9 +931,9 @@ void seriesOfColumns(const Inputs &v, core::Run &run)
                          .width = v.b.value(),
                          .height = beam.hb.value(),
                          .beam = true,
-                         .topBars = barText(beam.nb, v.phiB) + " top",
-                         .bottomBars = barText(beam.nb, v.phiB) + " bottom",
-                         .stirrups = barText(beam.stirrups, v.phiSt) + " stirrups / m"};
+                         .topBars = core::barsText(beam.nb, v.phiB) + " top",
+                         .bottomBars = core::barsText(beam.nb, v.phiB) + " bottom",
+                         .stirrups = core::barsText(beam.stirrups, v.phiSt) + " stirrups / m"};
     sketchSection(slab, v, onSlab, "Strip footing under a row of columns, section (one metre run)",
                   run);
 }

@@ -142,3 +142,18 @@ TEST(Checks, PassAtEqualityFailAboveAndNotApplicableWithItsReason)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SoilWithoutTension, ContactLengthFromEitherSideAndThePeakOfTheTriangle)
+{
+    // A 2 m side with the resultant 50 cm off its middle bears over 3 (100 − 50) = 150 cm,
+    // whichever side the resultant is on; 1.2 m off, it falls outside.
+    EXPECT_DOUBLE_EQ(rc::contactLength(200, 50).value(), 150.0);
+    EXPECT_DOUBLE_EQ(rc::contactLength(200, -50).value(), 150.0);
+    EXPECT_LE(rc::contactLength(200, 120).value(), 0.0);
+    // 100 t over a 150 cm contact length of a 100 cm strip: 2 × 100000 / (100 × 150).
+    EXPECT_NEAR(rc::contactPeak(100000, 100, 150).value(), 13.333, 5e-4);
+}
+
+} // namespace
