@@ -36,10 +36,11 @@ std::string number(double value)
     return core::reportNumber(value);
 }
 
-// "qp = 3.014", or the number alone when the check names no symbol.
+// "qp = 3.014", or the number alone when the check names no symbol ("35", not "35 = 35").
 std::string named(const std::string &symbol, double value)
 {
-    return symbol.empty() ? number(value) : symbol + " = " + number(value);
+    const std::string shown = number(value);
+    return symbol.empty() || symbol == shown ? shown : symbol + " = " + shown;
 }
 
 void inputs(const Report &report, std::vector<Block> &blocks)
@@ -97,7 +98,8 @@ void calculation(const Report &report, std::vector<Block> &blocks)
     if (report.sections.empty())
         blocks.push_back(heading("The run recorded no calculation.", Kind::Paragraph));
     for (const Section &section : report.sections) {
-        blocks.push_back(heading(section.heading, Kind::Subheading));
+        if (!section.heading.empty())
+            blocks.push_back(heading(section.heading, Kind::Subheading));
         for (const Line &line : section.lines) {
             Block block;
             block.kind = Kind::Calculation;

@@ -154,9 +154,8 @@ std::vector<Section> sections(const core::Run &run)
 {
     std::vector<Section> out;
     for (const core::TraceEntry &entry : run.trace()) {
-        const std::string heading = entry.heading.empty() ? "Calculation" : entry.heading;
-        if (out.empty() || out.back().heading != heading)
-            out.push_back({heading, {}});
+        if (out.empty() || out.back().heading != entry.heading)
+            out.push_back({entry.heading, {}});
         Line line;
         line.symbol = entry.symbol;
         if (entry.expression) {

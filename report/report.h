@@ -69,7 +69,8 @@ struct Line {
     std::string text() const;
 };
 
-// The lines of the calculation under one heading, in the order they were computed.
+// The lines of the calculation under one heading (empty before the first heading), in the
+// order they were computed.
 struct Section {
     std::string heading;
     std::vector<Line> lines;
