@@ -38,7 +38,7 @@ QString qs(const std::string &text)
 }
 
 // Pens: none thinner than 0.25 mm on paper.
-constexpr double kThinPen = 0.25;
+constexpr double kThinPen = 0.3;
 constexpr double kPen = 0.35;
 constexpr double kThickPen = 0.5;
 
@@ -854,7 +854,10 @@ bool writeReportPdf(const report::Report &report, const QString &path, QString *
     const QString folder = QDir::toNativeSeparators(info.absolutePath());
     if (path.isEmpty())
         return fail(QStringLiteral("No file name was given for the report."));
-    if (!QFileInfo(info.absolutePath()).isDir())
+    const QFileInfo parent(info.absolutePath());
+    if (parent.exists() && !parent.isDir())
+        return fail(QStringLiteral("The report was not written: %1 is not a folder.").arg(folder));
+    if (!parent.isDir())
         return fail(QStringLiteral("The report was not written: the folder %1 does not exist.")
                         .arg(folder));
     if (info.isDir())
