@@ -679,14 +679,19 @@ void PagePainter::dimension(const QPointF &a, const QPointF &b, const QString &l
     m_p.restore();
 }
 
+bool finite(const core::SketchShape &shape)
+{
+    return std::isfinite(shape.x1) && std::isfinite(shape.y1) &&
+           (shape.kind == core::SketchShape::Kind::Text ||
+            (std::isfinite(shape.x2) && std::isfinite(shape.y2)));
+}
+
 void PagePainter::sketch(const core::Sketch &sketch, const QRectF &area)
 {
     // The extent of the shapes, in cm.
     double left = 0, top = 0, right = 0, bottom = 0;
     bool any = false;
     auto extend = [&](double x, double y) {
-        if (!std::isfinite(x) || !std::isfinite(y))
-            return;
         if (!any) {
             left = right = x;
             top = bottom = y;
@@ -698,14 +703,20 @@ void PagePainter::sketch(const core::Sketch &sketch, const QRectF &area)
         bottom = std::max(bottom, y);
     };
     for (const core::SketchShape &shape : sketch.shapes) {
+        if (!finite(shape))
+            continue;
         extend(shape.x1, shape.y1);
         if (shape.kind != core::SketchShape::Kind::Text)
             extend(shape.x2, shape.y2);
     }
     if (!any)
         return;
-    const double spanX = std::max(right - left, 1e-9), spanY = std::max(bottom - top, 1e-9);
-    const double scale = std::min(area.width() / spanX, area.height() / spanY);
+    // A sketch of a single point (or a line) is drawn at one cm to the millimetre.
+    const double spanX = right - left, spanY = bottom - top;
+    const double scale = spanX < 1e-6 && spanY < 1e-6 ? mm(1)
+                         : spanX < 1e-6               ? area.height() / spanY
+                         : spanY < 1e-6               ? area.width() / spanX
+                                        : std::min(area.width() / spanX, area.height() / spanY);
     if (!std::isfinite(scale) || scale <= 0)
         return;
     const QPointF origin(area.center().x() - (left + right) / 2 * scale,
@@ -724,6 +735,8 @@ void PagePainter::sketch(const core::Sketch &sketch, const QRectF &area)
 
     using K = core::SketchShape::Kind;
     for (const core::SketchShape *shape : shapes) {
+        if (!finite(*shape))
+            continue; // a shape the run could not place is left out, never drawn at infinity
         const QRectF r = rect(*shape);
         switch (shape->kind) {
         case K::PlainConcrete: {
@@ -818,7 +831,7 @@ namespace {
 void paintLaidOut(QPainter &painter, const report::Report &report, const Layout &layout, int page,
                   const QRectF &paintRect)
 {
-    if (page < 0 || static_cast<std::size_t>(page) >= layout.pages.size())
+    if (!painter.isActive() || page < 0 || static_cast<std::size_t>(page) >= layout.pages.size())
         return;
     const double scale = std::min(paintRect.width() / layout.page.width(),
                                   paintRect.height() / layout.page.height());

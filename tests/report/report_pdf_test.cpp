@@ -14,6 +14,7 @@
 #include <QTextItem>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <limits>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -295,6 +296,34 @@ TEST(ReportPages, ALongTableGoesOnOverPagesWithItsHeaderOnEach)
             << "page " << page + 1 << " has bar rows but no header";
     }
     EXPECT_GE(withBars, 2);
+}
+
+TEST(ReportPages, SketchesOfAPointOrWithCoordinatesThatAreNotFiniteStayOnThePage)
+{
+    using K = core::SketchShape::Kind;
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    report::Report report = reportOf(subjects().back());
+    report.sketches = {
+        {"a point", {{K::Column, 5, 5, 5, 5, ""}, {K::Text, 5, 5, 0, 0, "here"}}},
+        {"a line", {{K::Dimension, 0, 0, 300, 0, "3 m"}}},
+        {"partly placed",
+         {{K::ReinforcedConcrete, 0, 0, 100, 100, ""},
+          {K::Bars, 0, nan, 100, 50, "lost bars"},
+          {K::Dimension, 0, 0, inf, 0, "lost length"}}},
+    };
+    const int count = ui::reportPageCount(report);
+    std::vector<Painted> pages;
+    const QSize device = RecordingDevice().size();
+    for (int page = 0; page < count; ++page) {
+        pages.push_back(paintPage(report, page));
+        for (const QRectF &r : pages.back().textRects)
+            EXPECT_TRUE(QRectF(QPointF(-1, -1), device + QSize(2, 2)).contains(r));
+    }
+    const QString all = joined(pages);
+    EXPECT_TRUE(all.contains(QStringLiteral("here")));
+    EXPECT_TRUE(all.contains(QStringLiteral("3m")));
+    EXPECT_FALSE(all.contains(QStringLiteral("lost")));
 }
 
 TEST(ReportPages, APageIsScaledIntoAnyRectangleAndCentred)
