@@ -1,8 +1,10 @@
 #include "app/headless.h"
 
 #include "core/number_text.h"
+#include "report/render.h"
 
 #include <algorithm>
+#include <optional>
 #include <ostream>
 
 namespace headless {
@@ -11,6 +13,8 @@ namespace {
 
 constexpr const char *kUsage =
     "Usage: foundations-calc WINDOW [--case N] [--concrete] [--trace] [Name=text ...]\n"
+    "       foundations-calc WINDOW ... --report FILE.pdf | --report - | --json\n"
+    "                        [--project TEXT] [--mark TEXT] [--designer TEXT] [--date TEXT]\n"
     "       foundations-calc --help\n";
 
 void printHelp(std::span<const core::DesignWindowInfo *const> windows, std::ostream &out)
@@ -23,7 +27,14 @@ void printHelp(std::span<const core::DesignWindowInfo *const> windows, std::ostr
            "  --case N     the loading case of the isolated and strip windows (default 0)\n"
            "  --concrete   the strip window's concrete wall (default: brick wall)\n"
            "  --trace      also print the intermediate values of the run\n"
-           "Exit status: 0 designed, 1 input refused (the reason on stderr), 2 usage error.\n";
+           "  --report FILE.pdf  also write the calculation report as an A4 PDF file\n"
+           "  --report -   print the calculation report as text instead of the events\n"
+           "  --json       print the run and its report as one JSON object instead of the\n"
+           "               events (see docs/report-json.md)\n"
+           "  --project TEXT, --mark TEXT, --designer TEXT, --date TEXT\n"
+           "               the report's title block (the date defaults to today's)\n"
+           "Exit status: 0 designed, 1 input refused or the PDF not written (the reason on\n"
+           "stderr; nothing is printed or written), 2 usage error.\n";
     for (const core::DesignWindowInfo *window : windows) {
         out << "\n" << window->command << "  (" << window->title << ")\n";
         if (!window->caseNames.empty()) {
@@ -56,6 +67,20 @@ const core::DesignWindowInfo *findWindow(std::span<const core::DesignWindowInfo 
     return nullptr;
 }
 
+// The field of the report's title block a flag sets, or nullptr.
+std::string *titleField(report::TitleBlock &title, const std::string &flag)
+{
+    if (flag == "--project")
+        return &title.project;
+    if (flag == "--mark")
+        return &title.mark;
+    if (flag == "--designer")
+        return &title.designer;
+    if (flag == "--date")
+        return &title.date;
+    return nullptr;
+}
+
 int usageError(std::ostream &err, const std::string &message)
 {
     err << "foundations-calc: " << message << "\n" << kUsage;
@@ -65,7 +90,7 @@ int usageError(std::ostream &err, const std::string &message)
 } // namespace
 
 int run(std::span<const std::string> args, std::span<const core::DesignWindowInfo *const> windows,
-        std::ostream &out, std::ostream &err)
+        std::ostream &out, std::ostream &err, const PdfWriter &writePdf)
 {
     if (args.empty())
         return usageError(err, "name a window: isolated, strip, combined or strap.");
@@ -79,7 +104,10 @@ int run(std::span<const std::string> args, std::span<const core::DesignWindowInf
                                    "\"; the windows are isolated, strip, combined and strap.");
 
     core::DesignRequest request = core::defaultRequest(*window);
+    report::TitleBlock title = report::defaultTitle();
     bool trace = false;
+    bool json = false;
+    std::optional<std::string> reportTo; // "-" for stdout
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string &arg = args[i];
         if (arg == "--help" || arg == "-h") {
@@ -88,6 +116,18 @@ int run(std::span<const std::string> args, std::span<const core::DesignWindowInf
         }
         if (arg == "--trace") {
             trace = true;
+        } else if (arg == "--json") {
+            json = true;
+        } else if (arg == "--report") {
+            if (reportTo)
+                return usageError(err, "--report may be given once.");
+            if (i + 1 == args.size() || args[i + 1].empty() || args[i + 1].rfind("--", 0) == 0)
+                return usageError(err, "--report needs a file name, or - for the text report.");
+            reportTo = args[++i];
+        } else if (std::string *field = titleField(title, arg)) {
+            if (i + 1 == args.size() || args[i + 1].rfind("--", 0) == 0)
+                return usageError(err, arg + " needs a text.");
+            *field = args[++i];
         } else if (arg == "--concrete") {
             if (window->wallOption.empty())
                 return usageError(err, "--concrete applies to the strip window only.");
@@ -117,10 +157,36 @@ int run(std::span<const std::string> args, std::span<const core::DesignWindowInf
         }
     }
 
+    const bool textReport = reportTo == "-";
+    const bool pdf = reportTo && !textReport;
+    if (textReport && json)
+        return usageError(err, "--report - and --json both print on stdout: choose one.");
+    if (pdf && !writePdf)
+        return usageError(err, "this build cannot write PDF files.");
+
     const core::DesignResult result = window->design(request);
     if (!result.accepted()) {
         err << result.refusal->message << "\n";
         return kRefused;
+    }
+    if (reportTo || json) {
+        const report::Report report = report::build(*window, request, result.run, title);
+        // The file first: when it cannot be written nothing is printed, as for refused input.
+        if (pdf) {
+            const std::string problem = writePdf(report, *reportTo);
+            if (!problem.empty()) {
+                err << "foundations-calc: " << problem << "\n";
+                return kRefused;
+            }
+        }
+        if (textReport) {
+            out << report::toText(report);
+            return kDesigned;
+        }
+        if (json) {
+            out << report::toJson(result.run, report);
+            return kDesigned;
+        }
     }
     for (const core::Event &event : result.run.events())
         out << core::describe(event) << "\n";

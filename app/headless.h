@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/design.h"
+#include "report/report.h"
 
+#include <functional>
 #include <iosfwd>
 #include <span>
 #include <string>
@@ -14,11 +16,20 @@ inline constexpr int kDesigned = 0;
 inline constexpr int kRefused = 1;
 inline constexpr int kUsageError = 2;
 
-// foundations-calc WINDOW [--case N] [--concrete] [--trace] [Name=text ...]
+// Writes the report of a run as a PDF file at `path`: returns an empty string when the file is
+// written, otherwise a sentence that says why it is not (an earlier file stays intact). The
+// executable provides it; this library stays free of Qt.
+using PdfWriter = std::function<std::string(const report::Report &, const std::string &path)>;
+
+// foundations-calc WINDOW [--case N] [--concrete] [--trace] [--report FILE.pdf | --report -]
+//                  [--json] [--project T] [--mark T] [--designer T] [--date T] [Name=text ...]
 // Runs the window's design on its default texts with the overrides and prints the run, one
-// event a line. Refused input: the message on `err`, nothing on `out`, kRefused. Usage
-// errors: a message on `err`, kUsageError.
+// event a line; `--report -` prints the calculation report instead, `--json` the run and its
+// report as one JSON object, and `--report FILE` also writes the report as a PDF with
+// `writePdf`. Refused input: the message on `err`, nothing on `out`, no file, kRefused. A PDF
+// that cannot be written: the reason on `err`, nothing on `out`, kRefused. Usage errors: a
+// message on `err`, kUsageError.
 int run(std::span<const std::string> args, std::span<const core::DesignWindowInfo *const> windows,
-        std::ostream &out, std::ostream &err);
+        std::ostream &out, std::ostream &err, const PdfWriter &writePdf = {});
 
 } // namespace headless

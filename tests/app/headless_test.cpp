@@ -1,7 +1,10 @@
 #include "app/headless.h"
+#include "report/render.h"
+#include "tests/report/fake_design.h"
 
 #include <array>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 namespace {
@@ -128,6 +131,163 @@ TEST(Headless, HelpListsEachWindowWithItsInputsCaptionsAndDefaults)
     EXPECT_NE(o.out.find("wall: brick, or concrete with --concrete (Option1=0)"),
               std::string::npos);
     EXPECT_EQ(run({"strip", "--help"}).out, o.out);
+}
+
+// ---- the calculation report -------------------------------------------------------------
+
+const std::array<const DesignWindowInfo *, 2> kReportWindows{&fake::padWindow(), &kWithCases};
+
+// Records what the command asked the PDF writer to do, and answers with `problem`.
+struct FakePdf {
+    std::string problem;
+    std::vector<std::string> paths;
+    std::vector<report::Report> reports;
+
+    headless::PdfWriter writer()
+    {
+        return [this](const report::Report &r, const std::string &path) {
+            paths.push_back(path);
+            reports.push_back(r);
+            return problem;
+        };
+    }
+};
+
+Outcome runReport(std::vector<std::string> args, FakePdf *pdf = nullptr)
+{
+    std::ostringstream out, err;
+    const int code =
+        headless::run(args, kReportWindows, out, err, pdf ? pdf->writer() : headless::PdfWriter{});
+    return {code, out.str(), err.str()};
+}
+
+// The report of the pad window's default run, as the command should make it.
+report::Report expectedReport(int footingCase, const report::TitleBlock &title)
+{
+    const DesignRequest request = defaultRequest(fake::padWindow(), footingCase);
+    return report::build(fake::padWindow(), request, fake::padWindow().design(request).run, title);
+}
+
+TEST(HeadlessReport, DashPrintsTheTextReportInsteadOfTheEvents)
+{
+    report::TitleBlock title = report::defaultTitle();
+    title.project = "Tower A";
+    title.mark = "F2";
+    title.designer = "R. Engineer";
+    title.date = "2000-01-31";
+    const Outcome o =
+        runReport({"pad", "--case", "1", "--report", "-", "--project", "Tower A", "--mark", "F2",
+                   "--designer", "R. Engineer", "--date", "2000-01-31"});
+    EXPECT_EQ(o.code, headless::kDesigned);
+    EXPECT_EQ(o.err, "");
+    EXPECT_EQ(o.out, report::toText(expectedReport(1, title)));
+    // --trace adds to the event listing, which the report replaces.
+    EXPECT_EQ(runReport({"pad", "--case", "1", "--trace", "--report", "-", "--project", "Tower A",
+                         "--mark", "F2", "--designer", "R. Engineer", "--date", "2000-01-31"})
+                  .out,
+              o.out);
+    // Without --date the report carries today's.
+    EXPECT_NE(runReport({"pad", "--report", "-"}).out.find("Date          " + report::today()),
+              std::string::npos);
+}
+
+TEST(HeadlessReport, JsonPrintsOneObjectWithTheRunAndItsReport)
+{
+    const Outcome o = runReport({"pad", "--json", "--project", "Tower A", "Text1=100"});
+    EXPECT_EQ(o.code, headless::kDesigned);
+    EXPECT_EQ(o.err, "");
+    const nlohmann::json doc = nlohmann::json::parse(o.out);
+    EXPECT_EQ(doc["report"]["title"]["project"], "Tower A");
+    EXPECT_EQ(doc["report"]["inputs"][0]["text"], "100");
+    // One event for each line the plain listing prints.
+    const Outcome plain = runReport({"pad", "Text1=100"});
+    EXPECT_EQ(doc["events"].size(),
+              static_cast<std::size_t>(std::count(plain.out.begin(), plain.out.end(), '\n')));
+}
+
+TEST(HeadlessReport, AFileGetsThePdfAndTheEventsArePrintedAsUsual)
+{
+    FakePdf pdf;
+    const Outcome o = runReport({"pad", "--report", "out/pad.pdf", "--mark", "F7"}, &pdf);
+    EXPECT_EQ(o.code, headless::kDesigned);
+    EXPECT_EQ(o.err, "");
+    EXPECT_EQ(o.out, runReport({"pad"}).out);
+    ASSERT_EQ(pdf.paths, std::vector<std::string>{"out/pad.pdf"});
+    EXPECT_EQ(pdf.reports[0].title.mark, "F7");
+    EXPECT_EQ(pdf.reports[0].title.window, "Design Of Pad Footing");
+    EXPECT_EQ(pdf.reports[0].checks.size(), 4u);
+
+    // With --json as well: the file and the JSON.
+    FakePdf both;
+    const Outcome json = runReport({"pad", "--json", "--report", "b.pdf"}, &both);
+    EXPECT_EQ(json.code, headless::kDesigned);
+    EXPECT_EQ(both.paths.size(), 1u);
+    EXPECT_TRUE(nlohmann::json::accept(json.out));
+}
+
+TEST(HeadlessReport, APdfThatCannotBeWrittenIsExitOneWithItsReasonAndNothingPrinted)
+{
+    FakePdf pdf;
+    pdf.problem = "The report was not written: the folder /nowhere does not exist.";
+    for (const std::vector<std::string> &args :
+         {std::vector<std::string>{"pad", "--report", "/nowhere/pad.pdf"},
+          std::vector<std::string>{"pad", "--json", "--report", "/nowhere/pad.pdf"}}) {
+        const Outcome o = runReport(args, &pdf);
+        EXPECT_EQ(o.code, headless::kRefused);
+        EXPECT_EQ(o.out, "");
+        EXPECT_EQ(o.err, "foundations-calc: " + pdf.problem + "\n");
+    }
+}
+
+TEST(HeadlessReport, RefusedInputWritesNoReport)
+{
+    for (const std::vector<std::string> &args :
+         {std::vector<std::string>{"pad", "Text1=-5", "--report", "pad.pdf"},
+          std::vector<std::string>{"pad", "Text1=-5", "--report", "-"},
+          std::vector<std::string>{"pad", "Text1=-5", "--json"}}) {
+        FakePdf pdf;
+        const Outcome o = runReport(args, &pdf);
+        EXPECT_EQ(o.code, headless::kRefused) << args[3];
+        EXPECT_EQ(o.out, "");
+        EXPECT_EQ(o.err, "\"P (ton)\" must be greater than 0.\n");
+        EXPECT_TRUE(pdf.paths.empty());
+    }
+}
+
+TEST(HeadlessReport, UsageErrors)
+{
+    struct Case {
+        std::vector<std::string> args;
+        const char *says;
+    };
+    FakePdf pdf;
+    for (const Case &c :
+         {Case{{"pad", "--report"}, "--report needs a file name, or - for the text report."},
+          Case{{"pad", "--report", ""}, "--report needs a file name"},
+          Case{{"pad", "--report", "--json"}, "--report needs a file name"},
+          Case{{"pad", "--report", "a.pdf", "--report", "b.pdf"}, "--report may be given once."},
+          Case{{"pad", "--report", "-", "--json"}, "both print on stdout"},
+          Case{{"pad", "--project"}, "--project needs a text."},
+          Case{{"pad", "--date", "--json"}, "--date needs a text."}}) {
+        const Outcome o = runReport(c.args, &pdf);
+        EXPECT_EQ(o.code, headless::kUsageError) << c.says;
+        EXPECT_EQ(o.out, "");
+        EXPECT_NE(o.err.find(c.says), std::string::npos) << o.err;
+    }
+    EXPECT_TRUE(pdf.paths.empty());
+    // A build without a PDF writer says so.
+    const Outcome o = runReport({"pad", "--report", "a.pdf"});
+    EXPECT_EQ(o.code, headless::kUsageError);
+    EXPECT_NE(o.err.find("cannot write PDF files"), std::string::npos);
+}
+
+TEST(HeadlessReport, HelpDescribesTheReportFlags)
+{
+    const Outcome o = runReport({"--help"});
+    for (const char *flag :
+         {"--report FILE.pdf", "--report -", "--json", "--project TEXT", "--mark TEXT",
+          "--designer TEXT", "--date TEXT", "docs/report-json.md"})
+        EXPECT_NE(o.out.find(flag), std::string::npos) << flag;
 }
 
 } // namespace

@@ -72,6 +72,7 @@ Snapshots all()
     append(all, stripWindows());
     append(all, combinedWindows());
     append(all, strapWindows());
+    append(all, reportPages());
     return all;
 }
 

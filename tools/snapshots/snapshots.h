@@ -24,6 +24,7 @@ Snapshots isolatedWindows();
 Snapshots stripWindows();
 Snapshots combinedWindows();
 Snapshots strapWindows();
+Snapshots reportPages(); // the first page of each design window's calculation report
 Snapshots all();
 
 } // namespace snapshots
