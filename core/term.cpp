@@ -172,6 +172,34 @@ bool Term::isLeaf() const
     return !m_node || m_node->op == Symbol || m_node->op == Constant || m_node->op == Number;
 }
 
+namespace {
+
+void collectConstants(const Term::Node &node, std::vector<std::pair<std::string, double>> &out)
+{
+    if (node.op == Constant) {
+        for (const auto &[name, value] : out) {
+            if (name == node.name)
+                return;
+        }
+        out.emplace_back(node.name, node.value);
+        return;
+    }
+    if (node.a)
+        collectConstants(*node.a, out);
+    if (node.b)
+        collectConstants(*node.b, out);
+}
+
+} // namespace
+
+std::vector<std::pair<std::string, double>> Term::constants() const
+{
+    std::vector<std::pair<std::string, double>> out;
+    if (m_node)
+        collectConstants(*m_node, out);
+    return out;
+}
+
 std::uint64_t Term::inputs() const
 {
     return m_node ? m_node->inputs : 0;

@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace core {
 
@@ -32,6 +34,8 @@ public:
     std::string numbers() const;
     // A symbol or a constant, not a formula.
     bool isLeaf() const;
+    // The named constants the formula writes by name, with their values ("π", "γc").
+    std::vector<std::pair<std::string, double>> constants() const;
     // The inputs this number depends on, through every step that led to it (bit i for the
     // i-th input field), so a refusal can name the inputs behind a quantity that overflowed.
     std::uint64_t inputs() const;

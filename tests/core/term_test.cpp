@@ -111,3 +111,20 @@ TEST(Term, KnowsTheInputsBehindEveryQuantity)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Term, ListsTheNamedConstantsItWritesByName)
+{
+    const Term pi = Term::constant("π", 3.14159);
+    const Term e = Term::constant("e", 75);
+    const Term x = Term::symbol("x", 2);
+    const auto constants = (pi / 4 * x + e * pi).constants();
+    ASSERT_EQ(constants.size(), 2u);
+    EXPECT_EQ(constants[0].first, "π");
+    EXPECT_EQ(constants[1].first, "e");
+    EXPECT_DOUBLE_EQ(constants[1].second, 75);
+    EXPECT_TRUE(x.constants().empty());
+}
+
+} // namespace

@@ -14,7 +14,6 @@
 namespace {
 
 // Named constants a formula may use without defining them.
-const std::set<std::string> kNamedConstants{"π", "γc"};
 
 bool startsWith(std::string_view text, std::size_t at, std::string_view prefix)
 {
@@ -75,18 +74,21 @@ std::vector<std::string> unknownNames(std::string_view formula, const std::set<s
     return unknown;
 }
 
-// Every symbol in every step's formula is an input symbol, a named constant or a symbol noted
-// earlier in the run: "qb uses ghost".
+// Every symbol in every step's formula is an input symbol, a named constant of that formula or
+// a symbol noted earlier in the run: "qb uses ghost".
 std::vector<std::string> undefinedSymbols(const core::DesignWindowInfo &window,
                                           const core::Run &run)
 {
-    std::set<std::string> known = kNamedConstants;
+    std::set<std::string> known;
     for (const core::InputField &input : window.inputs)
         known.insert(std::string(input.symbol.empty() ? input.control : input.symbol));
     std::vector<std::string> problems;
     for (const core::TraceEntry &entry : run.trace()) {
         if (entry.expression) {
-            for (const std::string &name : unknownNames(entry.expression->formula(), known))
+            std::set<std::string> here = known;
+            for (const auto &[name, value] : entry.expression->constants())
+                here.insert(name);
+            for (const std::string &name : unknownNames(entry.expression->formula(), here))
                 problems.push_back(entry.symbol + " uses " + name);
         }
         known.insert(entry.symbol);
