@@ -18,6 +18,9 @@ inline constexpr int kUsageError = 2;
 // Runs the window's design on its default texts with the overrides and prints the run, one
 // event a line. Refused input: the message on `err`, nothing on `out`, kRefused. Usage
 // errors: a message on `err`, kUsageError.
+// foundations-calc --project FILE.fdn [--csv FILE.csv] designs every footing of a project
+// file instead: one line per footing, kRefused after all lines when any footing was refused,
+// and kRefused with nothing on `out` when the file itself is refused.
 int run(std::span<const std::string> args, std::span<const core::DesignWindowInfo *const> windows,
         std::ostream &out, std::ostream &err);
 

@@ -2,7 +2,8 @@
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-PACKAGES=(g++ cmake make qt6-base-dev libgtest-dev fonts-liberation2 fonts-dejavu-core)
+PACKAGES=(g++ cmake make qt6-base-dev libgtest-dev nlohmann-json3-dev fonts-liberation2
+          fonts-dejavu-core)
 
 # Installs the Debian packages of the list that are not installed yet.
 install_missing() {
