@@ -28,8 +28,9 @@ void printProjectHelp(std::ostream &out)
            "  --csv FILE   also write the footing schedule as CSV: a heading row, then one\n"
            "               row per footing, the mark first\n"
            "Exit status: 0 every footing designed, 1 after every line when a footing was\n"
-           "refused, 1 with nothing printed when the project file is refused or the CSV file\n"
-           "cannot be written (the reason on stderr), 2 usage error.\n";
+           "refused or the CSV file cannot be written, 1 with nothing printed when the\n"
+           "project file is refused (the reasons on stderr), 2 usage error.\n"
+           "The file format: docs/project-format.md.\n";
 }
 
 void printHelp(std::span<const core::DesignWindowInfo *const> windows, std::ostream &out)

@@ -306,7 +306,10 @@ std::string utilisationText(const ScheduleRow &row)
 {
     if (!row.utilisation)
         return {};
-    return core::reportNumber(core::roundHalfEven(*row.utilisation, 2));
+    // Rounded up to hundredths (after rounding away the noise of the division), so a check
+    // that fails by a little never shows 1.
+    const double hundredths = std::ceil(core::roundHalfEven(*row.utilisation * 100, 6));
+    return core::reportNumber(hundredths / 100);
 }
 
 std::span<const ScheduleColumn> scheduleColumns()

@@ -48,7 +48,7 @@ std::vector<ScheduleRow> designAll(const Project &project);
 
 // "pass", "fail", "designed", "refused".
 std::string_view verdictText(Verdict verdict);
-// The utilisation to two decimals ("0.87"), or "" when no check gave one.
+// The utilisation rounded up to two decimals ("0.87", "1.01"), or "" when no check gave one.
 std::string utilisationText(const ScheduleRow &row);
 
 // A column of the schedule: its heading and the text of a row in it. The CSV file and a
