@@ -28,24 +28,6 @@ bool isControl(unsigned char c)
     return c < 0x20 || c == 0x7F;
 }
 
-// A text as a message quotes it: in double quotes, control characters shown as '?', and cut
-// short (at a character boundary) when long.
-std::string quote(std::string_view text)
-{
-    std::string out = "\"";
-    std::size_t end = text.size();
-    if (end > kQuotedLength) {
-        end = kQuotedLength;
-        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-            --end;
-    }
-    for (std::size_t i = 0; i < end; ++i)
-        out += isControl(static_cast<unsigned char>(text[i])) ? '?' : text[i];
-    if (end < text.size())
-        out += "…";
-    return out + "\"";
-}
-
 std::string capitalised(std::string text)
 {
     if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
@@ -113,6 +95,22 @@ const core::DesignWindowInfo *findWindow(Catalogue windows, std::string_view com
             return window;
     }
     return nullptr;
+}
+
+std::string quote(std::string_view text)
+{
+    std::string out = "\"";
+    std::size_t end = text.size();
+    if (end > kQuotedLength) {
+        end = kQuotedLength;
+        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+            --end;
+    }
+    for (std::size_t i = 0; i < end; ++i)
+        out += isControl(static_cast<unsigned char>(text[i])) ? '?' : text[i];
+    if (end < text.size())
+        out += "…";
+    return out + "\"";
 }
 
 std::string footingName(std::size_t index, std::string_view mark)

@@ -61,6 +61,8 @@ struct Problem {
 class Project
 {
 public:
+    // The catalogue is kept by reference: it must outlive the project (the program's is
+    // static).
     explicit Project(Catalogue windows);
 
     Catalogue windows() const { return m_windows; }
@@ -120,6 +122,10 @@ private:
 
 // The window of the catalogue with this command, or nullptr.
 const core::DesignWindowInfo *findWindow(Catalogue windows, std::string_view command);
+
+// How messages quote a text from a file or a field: in double quotes, control characters
+// shown as '?', cut short at a character boundary when long.
+std::string quote(std::string_view text);
 
 // How messages name a footing: `footing 3 ("F3")`, or `footing 3` before its mark is known.
 std::string footingName(std::size_t index, std::string_view mark = {});

@@ -2,6 +2,7 @@
 
 #include "project/project.h"
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 #include <set>
 
@@ -39,7 +40,7 @@ public:
                 Frame &frame = m_frames.back();
                 frame.key = parsed.get<std::string>();
                 if (!frame.keys.insert(frame.key).second && !m_found)
-                    m_found = where() + " holds the entry \"" + frame.key + "\" twice.";
+                    m_found = where() + " holds the entry " + quote(frame.key) + " twice.";
             }
             break;
         case Event::value:
@@ -84,12 +85,17 @@ Problem fileProblem(std::string message)
     return {std::move(message), std::nullopt, {}};
 }
 
-// nlohmann's messages start with "[json.exception.parse_error.101] ".
+// nlohmann's messages start with "[json.exception.parse_error.101] " and may end by quoting
+// the bytes last read, which in a file that is not text are not text either.
 std::string withoutTag(const char *what)
 {
     std::string text = what;
     const auto end = text.find("] ");
-    return end == std::string::npos ? text : text.substr(end + 2);
+    if (end != std::string::npos)
+        text.erase(0, end + 2);
+    if (!isUtf8(text))
+        text.erase(std::min(text.find("; last read:"), text.size()));
+    return isUtf8(text) ? text : "unreadable bytes";
 }
 
 std::string footingPrefix(std::size_t index, std::string_view mark)
@@ -108,8 +114,8 @@ std::optional<Problem> unknownKeys(const Json &object,
             std::string list;
             for (std::string_view name : known)
                 list += (list.empty() ? "\"" : ", \"") + std::string(name) + "\"";
-            return Problem{where + "holds an unknown entry \"" + key + "\" (it may hold " + list +
-                               ").",
+            return Problem{where + "holds an unknown entry " + quote(key) + " (it may hold " +
+                               list + ").",
                            footing,
                            {}};
         }
@@ -209,8 +215,8 @@ std::optional<Problem> readFooting(const Json &item, std::size_t index, Project 
                                control + "\".",
                            index, control};
         if (!value.is_string())
-            return Problem{prefix + "the text of field \"" + control +
-                               "\" must be in double quotes, as typed: \"90\", not 90.",
+            return Problem{prefix + "the text of field " + quote(control) +
+                               " must be in double quotes, as typed: \"90\", not 90.",
                            index, control};
         footing.texts[control] = value.get<std::string>();
     }

@@ -26,14 +26,15 @@ TEST(ProjectEdits, AnySequenceOfEditsKeepsAProjectThatReadsBackAsItIs)
     const std::vector<std::string> texts{"90", "", "2.5e1", "abc", "1,5", "1e999", "0", "1"};
     Project building(windows);
     int applied = 0;
-    for (int step = 0; step < 600; ++step) {
+    for (int step = 0; step < 400; ++step) {
         const Project before = building;
         const auto pick = [&](std::size_t n) {
             return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
         };
         const std::size_t index = pick(building.size() + 2); // now and then out of range
         std::optional<project::Problem> problem;
-        switch (pick(7)) {
+        // Kept to a schedule of about a dozen footings.
+        switch (building.size() > 12 ? 2 : pick(7)) {
         case 0:
             problem = building.add(pick(5) == 4 ? "spread" : windows[pick(4)]->command,
                                    static_cast<int>(pick(5)));
@@ -42,7 +43,7 @@ TEST(ProjectEdits, AnySequenceOfEditsKeepsAProjectThatReadsBackAsItIs)
             problem = building.duplicate(index);
             break;
         case 2:
-            problem = pick(3) == 0 ? building.remove(index) : std::nullopt;
+            problem = building.remove(index);
             break;
         case 3:
             problem = building.rename(index, marks[pick(marks.size())]);
@@ -76,7 +77,7 @@ TEST(ProjectEdits, AnySequenceOfEditsKeepsAProjectThatReadsBackAsItIs)
         ASSERT_FALSE(readProblem) << "step " << step << ": " << readProblem->message;
         ASSERT_EQ(reread, building) << "step " << step;
     }
-    EXPECT_GT(applied, 150);
+    EXPECT_GT(applied, 100);
 }
 
 TEST(ProjectEdits, NextMarkFollowsTheHighestFNumber)

@@ -47,25 +47,32 @@ TEST(ProjectFile, EveryWindowAndCaseSavedAndOpenedGivesTheSameTextsAndTheSameRun
     EXPECT_EQ(covered.size(), 4u + 8u + 1u + 1u);
 }
 
-// A valid file, edited into one that must be refused.
+// A valid file, edited into one that must be refused: the first `from` becomes `to`, or with
+// no `from` the whole file is `to`.
 struct Refusal {
     const char *name;
-    std::string (*edit)(std::string text);
+    std::string from, to;
     std::vector<std::string> says;
     std::optional<std::size_t> footing = std::nullopt;
     std::string field = {};
 };
 
-std::string replaced(std::string text, const std::string &from, const std::string &to)
-{
-    const auto at = text.find(from);
-    return at == std::string::npos ? "no \"" + from + "\" to replace"
-                                   : text.replace(at, from.size(), to);
-}
-
 void PrintTo(const Refusal &refusal, std::ostream *out)
 {
     *out << refusal.name;
+}
+
+// Opens `text` into a project that holds the sample, and expects it refused with the sample
+// still open.
+project::Problem refused(const std::string &text)
+{
+    TempFolder folder;
+    writeText(folder.path("bad.fdn"), text);
+    Project open = sampleProject();
+    const auto problem = open.open(folder.path("bad.fdn"));
+    EXPECT_EQ(open, sampleProject());
+    EXPECT_TRUE(problem);
+    return problem.value_or(project::Problem{"opened", {}, {}});
 }
 
 class RefusedFile : public ::testing::TestWithParam<Refusal>
@@ -74,103 +81,111 @@ class RefusedFile : public ::testing::TestWithParam<Refusal>
 
 TEST_P(RefusedFile, SaysWhereAndChangesNothingOpen)
 {
-    TempFolder folder;
-    const auto file = folder.path("bad.fdn");
-    writeText(file, GetParam().edit(sampleProject().toJson()));
-    Project open = sampleProject();
-    const auto problem = open.open(file);
-    ASSERT_TRUE(problem);
-    for (const std::string &words : GetParam().says)
-        EXPECT_NE(problem->message.find(words), std::string::npos)
-            << problem->message << "\nshould say: " << words;
-    EXPECT_EQ(problem->footing, GetParam().footing);
-    EXPECT_EQ(problem->field, GetParam().field);
-    EXPECT_EQ(open, sampleProject());
+    const Refusal &p = GetParam();
+    std::string text = sampleProject().toJson();
+    if (p.from.empty())
+        text = p.to;
+    else if (const auto at = text.find(p.from); at != std::string::npos)
+        text.replace(at, p.from.size(), p.to);
+    else
+        FAIL() << "no " << p.from << " in the sample";
+    const project::Problem problem = refused(text);
+    for (const std::string &words : p.says)
+        EXPECT_NE(problem.message.find(words), std::string::npos)
+            << problem.message << "\nshould say: " << words;
+    EXPECT_TRUE(project::isUtf8(problem.message));
+    EXPECT_EQ(problem.footing, p.footing);
+    EXPECT_EQ(problem.field, p.field);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Project, RefusedFile,
     ::testing::Values(
-        Refusal{"Truncated",
-                [](std::string t) { return t.substr(0, t.size() / 2); },
-                {"cut short", "line "}},
-        Refusal{"Empty", [](std::string) { return std::string(); }, {"cut short"}},
-        Refusal{"NotJson",
-                [](std::string) { return std::string("Workshop: F1 isolated\n"); },
-                {"not valid JSON", "line 1"}},
-        Refusal{"OtherJson",
-                [](std::string) { return std::string("{\"footings\": []}"); },
-                {"not a foundations project"}},
+        Refusal{"Empty", "", "", {"cut short"}},
+        Refusal{"NotJson", "", "Workshop: F1 isolated\n", {"not valid JSON", "line 1"}},
+        Refusal{"NotText", "", "\x89PNG\r\n\x1a\n\xff\xfe\x80", {"not valid JSON"}},
+        Refusal{"OtherJson", "", "{\"footings\": []}", {"not a foundations project"}},
         Refusal{"LaterVersion",
-                [](std::string t) { return replaced(t, "\"version\": 1", "\"version\": 2"); },
+                "\"version\": 1",
+                "\"version\": 2",
                 {"later version", "format 2", "reads format 1"}},
-        Refusal{"NoVersion",
-                [](std::string t) { return replaced(t, "\"version\": 1,", ""); },
-                {"no version"}},
+        Refusal{"NoVersion", "\"version\": 1,", "", {"no version"}},
         Refusal{"UnknownWindow",
-                [](std::string t) { return replaced(t, "\"isolated\"", "\"spread\""); },
+                "\"isolated\"",
+                "\"spread\"",
                 {"Footing 1 (\"F1\")", "\"spread\"", "isolated, strip, combined or strap"},
                 0},
         Refusal{"UnknownField",
-                [](std::string t) { return replaced(t, "\"Text7\"", "\"Text77\""); },
+                "\"Text7\"",
+                "\"Text77\"",
                 {"Footing 1 (\"F1\")", "no field \"Text77\""},
                 0,
                 "Text77"},
         Refusal{"MissingField",
-                [](std::string t) { return replaced(t, "\"Text9\": \"1.25\",", ""); },
+                "\"Text9\": \"1.25\",",
+                "",
                 {"Footing 1 (\"F1\")", "field \"Text9\" (qall", "missing"},
                 0,
                 "Text9"},
         Refusal{"LetterInNumber",
-                [](std::string t) { return replaced(t, "\"250\"", "\"25O\""); },
+                "\"250\"",
+                "\"25O\"",
                 {"Footing 1 (\"F1\")", "field \"Text7\" (fcu", "\"25O\" is not"},
                 0,
                 "Text7"},
         Refusal{"NumberNotInQuotes",
-                [](std::string t) { return replaced(t, "\"250\"", "250"); },
+                "\"250\"",
+                "250",
                 {"Footing 1 (\"F1\")", "\"Text7\"", "double quotes"},
                 0,
                 "Text7"},
         Refusal{"DuplicateMark",
-                [](std::string t) { return replaced(t, "\"W1\"", "\"f1\""); },
+                "\"W1\"",
+                "\"f1\"",
                 {"Footing 2 (\"f1\")", "already used by footing 1 (\"F1\")"},
                 1},
         Refusal{"CaseOutOfRange",
-                [](std::string t) { return replaced(t, "\"case\": 2", "\"case\": 4"); },
+                "\"case\": 2",
+                "\"case\": 4",
                 {"Footing 1 (\"F1\")", "from 0 to 3"},
                 0},
         Refusal{"CaseOfAWindowWithout",
-                [](std::string t) {
-                    return replaced(t, "\"combined\",", "\"combined\", \"case\": 0,");
-                },
+                "\"combined\",",
+                "\"combined\", \"case\": 0,",
                 {"Footing 3 (\"F2\")", "no cases"},
                 2},
         Refusal{"UnknownWall",
-                [](std::string t) { return replaced(t, "\"brick\"", "\"stone\""); },
+                "\"brick\"",
+                "\"stone\"",
                 {"Footing 2 (\"W1\")", "\"brick\" or \"concrete\""},
                 1,
                 "Option1"},
         Refusal{"KeyTwice",
-                [](std::string t) {
-                    return replaced(t, "\"Text7\": \"250\"",
-                                    "\"Text7\": \"250\", \"Text7\": \"3\"");
-                },
+                "\"Text7\": \"250\"",
+                "\"Text7\": \"250\", \"Text7\": \"3\"",
                 {"Footing 1 holds the entry \"Text7\" twice"}},
-        Refusal{
-            "UnknownEntry",
-            [](std::string t) { return replaced(t, "\"version\"", "\"colour\": 1, \"version\""); },
-            {"unknown entry \"colour\""}}),
+        Refusal{"UnknownEntry",
+                "\"version\"",
+                "\"colour\": 1, \"version\"",
+                {"unknown entry \"colour\""}}),
     [](const auto &info) { return std::string(info.param.name); });
+
+// However a file is cut short, it is refused, and never read as a smaller project.
+TEST(ProjectFile, EveryCutShortFileIsRefused)
+{
+    const std::string text = sampleProject().toJson();
+    for (std::size_t size = 0; size < text.rfind('}'); size += 7) {
+        const project::Problem problem = refused(text.substr(0, size));
+        EXPECT_NE(problem.message.find("cut short"), std::string::npos) << problem.message;
+        if (HasFailure())
+            return;
+    }
+}
 
 TEST(ProjectFile, AFileTooLargeToBeAProjectIsNotRead)
 {
-    TempFolder folder;
-    writeText(folder.path("huge.fdn"), std::string(project::kFileSizeLimit + 1, ' '));
-    Project open = sampleProject();
-    const auto problem = open.open(folder.path("huge.fdn"));
-    ASSERT_TRUE(problem);
-    EXPECT_NE(problem->message.find("too large"), std::string::npos) << problem->message;
-    EXPECT_EQ(open, sampleProject());
+    const project::Problem problem = refused(std::string(project::kFileSizeLimit + 1, ' '));
+    EXPECT_NE(problem.message.find("too large"), std::string::npos) << problem.message;
 }
 
 // Files in the folder other than `keep`.
