@@ -5,6 +5,7 @@
 #include "project/schedule.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <optional>
 #include <ostream>
 
@@ -117,6 +118,9 @@ int runProject(std::span<const std::string> args,
     }
     if (!projectFile)
         return usageError(err, "--csv writes the schedule of a project: add --project FILE.fdn.");
+    std::error_code noFile;
+    if (csvFile && std::filesystem::equivalent(*projectFile, *csvFile, noFile))
+        return usageError(err, "--csv would write the schedule over the project file.");
 
     project::Project building(windows);
     if (const auto problem = building.open(*projectFile)) {

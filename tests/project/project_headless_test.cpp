@@ -93,6 +93,17 @@ TEST(HeadlessProject, ACsvFileThatCannotBeWrittenExitsOneAfterTheLines)
     EXPECT_NE(o.err.find("No such file or directory"), std::string::npos) << o.err;
 }
 
+TEST(HeadlessProject, TheScheduleIsNeverWrittenOverTheProject)
+{
+    TempFolder folder;
+    const auto file = folder.path("building.fdn");
+    ASSERT_FALSE(sampleProject().save(file));
+    const Outcome o = calc(
+        {"--project", file.string(), "--csv", (folder.path() / "." / "building.fdn").string()});
+    EXPECT_EQ(o.code, headless::kUsageError);
+    EXPECT_EQ(readText(file), sampleProject().toJson());
+}
+
 TEST(HeadlessProject, UsageErrors)
 {
     struct Case {
