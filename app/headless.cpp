@@ -1,9 +1,12 @@
 #include "app/headless.h"
 
 #include "core/number_text.h"
+#include "project/project.h"
+#include "project/schedule.h"
 #include "report/render.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <optional>
 #include <ostream>
 
@@ -14,8 +17,25 @@ namespace {
 constexpr const char *kUsage =
     "Usage: foundations-calc WINDOW [--case N] [--concrete] [--trace] [Name=text ...]\n"
     "       foundations-calc WINDOW ... --report FILE.pdf | --report - | --json\n"
-    "                        [--project TEXT] [--mark TEXT] [--designer TEXT] [--date TEXT]\n"
+    "                        [--project-name TEXT] [--mark TEXT] [--designer TEXT] [--date TEXT]\n"
+    "       foundations-calc --project FILE.fdn [--csv FILE.csv]\n"
     "       foundations-calc --help\n";
+
+void printProjectHelp(std::ostream &out)
+{
+    out << "\n"
+        << "--project FILE.fdn designs every footing of a project file and prints one line\n"
+           "per footing, its fields separated by tabs: the mark, the result (pass, fail,\n"
+           "designed when the run reports no checks, or refused), the worst utilisation\n"
+           "(— when no check gives one) and the governing check, or for a refused\n"
+           "footing the reason.\n"
+           "  --csv FILE   also write the footing schedule as CSV: a heading row, then one\n"
+           "               row per footing, the mark first\n"
+           "Exit status: 0 every footing designed, 1 after every line when a footing was\n"
+           "refused or the CSV file cannot be written, 1 with nothing printed when the\n"
+           "project file is refused (the reasons on stderr), 2 usage error.\n"
+           "The file format: docs/project-format.md.\n";
+}
 
 void printHelp(std::span<const core::DesignWindowInfo *const> windows, std::ostream &out)
 {
@@ -31,10 +51,11 @@ void printHelp(std::span<const core::DesignWindowInfo *const> windows, std::ostr
            "  --report -   print the calculation report as text instead of the events\n"
            "  --json       print the run and its report as one JSON object instead of the\n"
            "               events (see docs/report-json.md)\n"
-           "  --project TEXT, --mark TEXT, --designer TEXT, --date TEXT\n"
+           "  --project-name TEXT, --mark TEXT, --designer TEXT, --date TEXT\n"
            "               the report's title block (the date defaults to today's)\n"
            "Exit status: 0 designed, 1 input refused or the PDF not written (the reason on\n"
            "stderr; nothing is printed or written), 2 usage error.\n";
+    printProjectHelp(out);
     for (const core::DesignWindowInfo *window : windows) {
         out << "\n" << window->command << "  (" << window->title << ")\n";
         if (!window->caseNames.empty()) {
@@ -70,7 +91,7 @@ const core::DesignWindowInfo *findWindow(std::span<const core::DesignWindowInfo 
 // The field of the report's title block a flag sets, or nullptr.
 std::string *titleField(report::TitleBlock &title, const std::string &flag)
 {
-    if (flag == "--project")
+    if (flag == "--project-name")
         return &title.project;
     if (flag == "--mark")
         return &title.mark;
@@ -87,6 +108,70 @@ int usageError(std::ostream &err, const std::string &message)
     return kUsageError;
 }
 
+bool isProjectCommand(std::span<const std::string> args)
+{
+    return std::any_of(args.begin(), args.end(),
+                       [](const std::string &arg) { return arg == "--project" || arg == "--csv"; });
+}
+
+// foundations-calc --project FILE.fdn [--csv FILE.csv]: one line per footing; see
+// printProjectHelp.
+int runProject(std::span<const std::string> args,
+               std::span<const core::DesignWindowInfo *const> windows, std::ostream &out,
+               std::ostream &err)
+{
+    std::optional<std::string> projectFile;
+    std::optional<std::string> csvFile;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            printHelp(windows, out);
+            return kDesigned;
+        }
+        if (arg == "--project" || arg == "--csv") {
+            std::optional<std::string> &file = arg == "--project" ? projectFile : csvFile;
+            if (file)
+                return usageError(err, arg + " is given twice.");
+            if (i + 1 == args.size())
+                return usageError(err, arg + " needs a file name.");
+            file = args[++i];
+        } else {
+            return usageError(err, "unexpected argument \"" + arg +
+                                       "\"; --project takes no window or inputs.");
+        }
+    }
+    if (!projectFile)
+        return usageError(err, "--csv writes the schedule of a project: add --project FILE.fdn.");
+    std::error_code noFile;
+    if (csvFile && std::filesystem::equivalent(*projectFile, *csvFile, noFile))
+        return usageError(err, "--csv would write the schedule over the project file.");
+
+    project::Project building(windows);
+    if (const auto problem = building.open(*projectFile)) {
+        err << "foundations-calc: " << problem->message << "\n";
+        return kRefused;
+    }
+    const std::vector<project::ScheduleRow> rows = project::designAll(building);
+    bool anyRefused = false;
+    for (const project::ScheduleRow &row : rows) {
+        const bool refused = row.verdict == project::Verdict::Refused;
+        anyRefused = anyRefused || refused;
+        const std::string utilisation = project::utilisationText(row);
+        const std::string &last = refused ? row.reason : row.governing;
+        out << row.mark << '\t' << project::verdictText(row.verdict) << '\t'
+            << (utilisation.empty() ? "—" : utilisation) << '\t' << (last.empty() ? "—" : last)
+            << "\n";
+    }
+    if (csvFile) {
+        if (const auto problem =
+                project::writeFileAtomically(*csvFile, project::scheduleCsv(rows))) {
+            err << "foundations-calc: " << *problem << "\n";
+            return kRefused;
+        }
+    }
+    return anyRefused ? kRefused : kDesigned;
+}
+
 } // namespace
 
 int run(std::span<const std::string> args, std::span<const core::DesignWindowInfo *const> windows,
@@ -94,6 +179,8 @@ int run(std::span<const std::string> args, std::span<const core::DesignWindowInf
 {
     if (args.empty())
         return usageError(err, "name a window: isolated, strip, combined or strap.");
+    if (isProjectCommand(args))
+        return runProject(args, windows, out, err);
     if (args.front() == "--help" || args.front() == "-h") {
         printHelp(windows, out);
         return kDesigned;

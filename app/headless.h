@@ -29,6 +29,9 @@ using PdfWriter = std::function<std::string(const report::Report &, const std::s
 // `writePdf`. Refused input: the message on `err`, nothing on `out`, no file, kRefused. A PDF
 // that cannot be written: the reason on `err`, nothing on `out`, kRefused. Usage errors: a
 // message on `err`, kUsageError.
+// foundations-calc --project FILE.fdn [--csv FILE.csv] designs every footing of a project
+// file instead: one line per footing, kRefused after all lines when any footing was refused,
+// and kRefused with nothing on `out` when the file itself is refused.
 int run(std::span<const std::string> args, std::span<const core::DesignWindowInfo *const> windows,
         std::ostream &out, std::ostream &err, const PdfWriter &writePdf = {});
 

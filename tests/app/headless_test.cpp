@@ -176,16 +176,17 @@ TEST(HeadlessReport, DashPrintsTheTextReportInsteadOfTheEvents)
     title.designer = "R. Engineer";
     title.date = "2000-01-31";
     const Outcome o =
-        runReport({"pad", "--case", "1", "--report", "-", "--project", "Tower A", "--mark", "F2",
-                   "--designer", "R. Engineer", "--date", "2000-01-31"});
+        runReport({"pad", "--case", "1", "--report", "-", "--project-name", "Tower A", "--mark",
+                   "F2", "--designer", "R. Engineer", "--date", "2000-01-31"});
     EXPECT_EQ(o.code, headless::kDesigned);
     EXPECT_EQ(o.err, "");
     EXPECT_EQ(o.out, report::toText(expectedReport(1, title)));
     // --trace adds to the event listing, which the report replaces.
-    EXPECT_EQ(runReport({"pad", "--case", "1", "--trace", "--report", "-", "--project", "Tower A",
-                         "--mark", "F2", "--designer", "R. Engineer", "--date", "2000-01-31"})
-                  .out,
-              o.out);
+    EXPECT_EQ(
+        runReport({"pad", "--case", "1", "--trace", "--report", "-", "--project-name", "Tower A",
+                   "--mark", "F2", "--designer", "R. Engineer", "--date", "2000-01-31"})
+            .out,
+        o.out);
     // Without --date the report carries today's.
     EXPECT_NE(runReport({"pad", "--report", "-"}).out.find("Date          " + report::today()),
               std::string::npos);
@@ -193,7 +194,7 @@ TEST(HeadlessReport, DashPrintsTheTextReportInsteadOfTheEvents)
 
 TEST(HeadlessReport, JsonPrintsOneObjectWithTheRunAndItsReport)
 {
-    const Outcome o = runReport({"pad", "--json", "--project", "Tower A", "Text1=100"});
+    const Outcome o = runReport({"pad", "--json", "--project-name", "Tower A", "Text1=100"});
     EXPECT_EQ(o.code, headless::kDesigned);
     EXPECT_EQ(o.err, "");
     const nlohmann::json doc = nlohmann::json::parse(o.out);
@@ -267,7 +268,7 @@ TEST(HeadlessReport, UsageErrors)
           Case{{"pad", "--report", "--json"}, "--report needs a file name"},
           Case{{"pad", "--report", "a.pdf", "--report", "b.pdf"}, "--report may be given once."},
           Case{{"pad", "--report", "-", "--json"}, "both print on stdout"},
-          Case{{"pad", "--project"}, "--project needs a text."},
+          Case{{"pad", "--project-name"}, "--project-name needs a text."},
           Case{{"pad", "--date", "--json"}, "--date needs a text."}}) {
         const Outcome o = runReport(c.args, &pdf);
         EXPECT_EQ(o.code, headless::kUsageError) << c.says;
@@ -285,7 +286,7 @@ TEST(HeadlessReport, HelpDescribesTheReportFlags)
 {
     const Outcome o = runReport({"--help"});
     for (const char *flag :
-         {"--report FILE.pdf", "--report -", "--json", "--project TEXT", "--mark TEXT",
+         {"--report FILE.pdf", "--report -", "--json", "--project-name TEXT", "--mark TEXT",
           "--designer TEXT", "--date TEXT", "docs/report-json.md"})
         EXPECT_NE(o.out.find(flag), std::string::npos) << flag;
 }

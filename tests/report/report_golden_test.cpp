@@ -40,8 +40,8 @@ std::vector<std::string> arguments(const Golden &g)
     std::vector<std::string> args{std::string(g.window->command)};
     if (!g.window->caseNames.empty())
         args.insert(args.end(), {"--case", std::to_string(g.footingCase)});
-    args.insert(args.end(), {"--project", "Golden reports", "--mark", "F1", "--designer", "Checker",
-                             "--date", "2000-01-01", "--report", "-"});
+    args.insert(args.end(), {"--project-name", "Golden reports", "--mark", "F1", "--designer",
+                             "Checker", "--date", "2000-01-01", "--report", "-"});
     return args;
 }
 

@@ -1,0 +1,343 @@
+// The project file: JSON as docs/project-format.md describes it.
+
+#include "project/project.h"
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+#include <set>
+
+namespace project {
+
+namespace {
+
+// Objects keep their keys in the order written, so a file reads top-down as the window does.
+using Json = nlohmann::ordered_json;
+
+constexpr std::string_view kBrick = "brick";
+constexpr std::string_view kConcrete = "concrete";
+
+// Finds keys written twice in one object, which a JSON library would silently reduce to the
+// last one, and says where: in which footing, or elsewhere in the file.
+class DuplicateKeys
+{
+public:
+    bool operator()(int, Json::parse_event_t event, const Json &parsed)
+    {
+        using Event = Json::parse_event_t;
+        switch (event) {
+        case Event::object_start:
+        case Event::array_start:
+            countElement();
+            m_frames.push_back({event == Event::object_start, {}, {}, 0});
+            break;
+        case Event::object_end:
+        case Event::array_end:
+            if (!m_frames.empty())
+                m_frames.pop_back();
+            break;
+        case Event::key:
+            if (!m_frames.empty() && parsed.is_string()) {
+                Frame &frame = m_frames.back();
+                frame.key = parsed.get<std::string>();
+                if (!frame.keys.insert(frame.key).second && !m_found)
+                    m_found = where() + " holds the entry " + quote(frame.key) + " twice.";
+            }
+            break;
+        case Event::value:
+            countElement();
+            break;
+        }
+        return true;
+    }
+
+    const std::optional<std::string> &found() const { return m_found; }
+
+private:
+    struct Frame {
+        bool object;
+        std::set<std::string> keys;
+        std::string key;      // the key being read (objects)
+        std::size_t elements; // elements begun so far (arrays)
+    };
+
+    void countElement()
+    {
+        if (!m_frames.empty() && !m_frames.back().object)
+            ++m_frames.back().elements;
+    }
+
+    std::string where() const
+    {
+        if (m_frames.size() >= 3 && m_frames[0].key == "footings" && !m_frames[1].object) {
+            std::string name = footingName(m_frames[1].elements - 1);
+            name[0] = 'F';
+            return name;
+        }
+        return "The file";
+    }
+
+    std::vector<Frame> m_frames;
+    std::optional<std::string> m_found;
+};
+
+Problem fileProblem(std::string message)
+{
+    return {std::move(message), std::nullopt, {}};
+}
+
+// nlohmann's messages start with "[json.exception.parse_error.101] " and may end by quoting
+// the bytes last read, which in a file that is not text are not text either.
+std::string withoutTag(const char *what)
+{
+    std::string text = what;
+    const auto end = text.find("] ");
+    if (end != std::string::npos)
+        text.erase(0, end + 2);
+    if (!isUtf8(text))
+        text.erase(std::min(text.find("; last read:"), text.size()));
+    return isUtf8(text) ? text : "unreadable bytes";
+}
+
+std::string footingPrefix(std::size_t index, std::string_view mark)
+{
+    std::string name = footingName(index, mark);
+    name[0] = 'F';
+    return name + ": ";
+}
+
+std::optional<Problem> unknownKeys(const Json &object,
+                                   std::initializer_list<std::string_view> known,
+                                   const std::string &where, std::optional<std::size_t> footing)
+{
+    for (const auto &[key, value] : object.items()) {
+        if (std::find(known.begin(), known.end(), key) == known.end()) {
+            std::string list;
+            for (std::string_view name : known)
+                list += (list.empty() ? "\"" : ", \"") + std::string(name) + "\"";
+            return Problem{where + "holds an unknown entry " + quote(key) + " (it may hold " +
+                               list + ").",
+                           footing,
+                           {}};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Problem> readTitle(const Json &root, Project &project)
+{
+    const auto found = root.find("project");
+    if (found == root.end())
+        return std::nullopt;
+    if (!found->is_object())
+        return fileProblem("The title block \"project\" must be an object: { \"name\": ... }.");
+    if (auto problem = unknownKeys(*found, {"name", "designer", "date", "notes"},
+                                   "The title block ", std::nullopt))
+        return problem;
+    TitleBlock title;
+    const std::pair<const char *, std::string *> entries[] = {{"name", &title.name},
+                                                              {"designer", &title.designer},
+                                                              {"date", &title.date},
+                                                              {"notes", &title.notes}};
+    for (const auto &[key, text] : entries) {
+        const auto entry = found->find(key);
+        if (entry == found->end())
+            continue;
+        if (!entry->is_string())
+            return fileProblem(std::string("The title block's \"") + key +
+                               "\" must be a text in double quotes.");
+        *text = entry->get<std::string>();
+    }
+    return project.setTitle(std::move(title));
+}
+
+std::optional<Problem> readFooting(const Json &item, std::size_t index, Project &project)
+{
+    if (!item.is_object())
+        return Problem{footingPrefix(index, {}) + "a footing must be an object: { \"mark\": ... }.",
+                       index,
+                       {}};
+    const auto text = [&](const char *key) -> const Json * {
+        const auto found = item.find(key);
+        return found == item.end() ? nullptr : &*found;
+    };
+    const Json *mark = text("mark");
+    if (!mark || !mark->is_string())
+        return Problem{
+            footingPrefix(index, {}) + "its \"mark\" must be a text in double quotes.", index, {}};
+    Footing footing;
+    footing.mark = mark->get<std::string>();
+    const std::string prefix = footingPrefix(index, footing.mark);
+    if (auto problem =
+            unknownKeys(item, {"mark", "window", "case", "wall", "inputs"}, prefix, index))
+        return problem;
+
+    const Json *windowName = text("window");
+    if (!windowName || !windowName->is_string())
+        return Problem{prefix + "its \"window\" must be a text in double quotes.", index, {}};
+    footing.window = windowName->get<std::string>();
+    const core::DesignWindowInfo *window = findWindow(project.windows(), footing.window);
+    if (!window) {
+        // Refused by the same check as any other edit, in the same words.
+        return project.insert(index, std::move(footing));
+    }
+
+    const Json *footingCase = text("case");
+    if (!window->caseNames.empty()) {
+        if (!footingCase || !footingCase->is_number_integer() || *footingCase < 0 ||
+            *footingCase >= static_cast<int>(window->caseNames.size()))
+            return Problem{prefix + "its \"case\" must be a whole number from 0 to " +
+                               std::to_string(window->caseNames.size() - 1) + ".",
+                           index,
+                           {}};
+        footing.footingCase = footingCase->get<int>();
+    } else if (footingCase) {
+        return Problem{prefix + "the " + footing.window + " window has no cases.", index, {}};
+    }
+
+    const Json *wall = text("wall");
+    if (!window->wallOption.empty()) {
+        if (!wall || !wall->is_string() || (*wall != kBrick && *wall != kConcrete))
+            return Problem{prefix + "its \"wall\" must be \"brick\" or \"concrete\".", index,
+                           std::string(window->wallOption)};
+        footing.texts[std::string(window->wallOption)] =
+            *wall == kBrick ? core::kSelected : core::kCleared;
+    } else if (wall) {
+        return Problem{prefix + "the " + footing.window + " window has no wall type.", index, {}};
+    }
+
+    const Json *inputs = text("inputs");
+    if (!inputs || !inputs->is_object())
+        return Problem{
+            prefix + "its \"inputs\" must be an object: { \"Text1\": \"90\", ... }.", index, {}};
+    for (const auto &[control, value] : inputs->items()) {
+        if (control == window->wallOption)
+            return Problem{prefix + "the wall type is written as \"wall\", not as field \"" +
+                               control + "\".",
+                           index, control};
+        if (!value.is_string())
+            return Problem{prefix + "the text of field " + quote(control) +
+                               " must be in double quotes, as typed: \"90\", not 90.",
+                           index, control};
+        footing.texts[control] = value.get<std::string>();
+    }
+    return project.insert(index, std::move(footing));
+}
+
+std::optional<Problem> readProject(std::string_view text, Project &project)
+{
+    DuplicateKeys duplicates;
+    Json root;
+    try {
+        root = Json::parse(text.begin(), text.end(),
+                           [&duplicates](int depth, Json::parse_event_t event, Json &parsed) {
+                               return duplicates(depth, event, parsed);
+                           });
+    } catch (const Json::parse_error &error) {
+        if (error.byte >= text.size())
+            return fileProblem("The file ends before the project does: it is cut short (" +
+                               withoutTag(error.what()) + ").");
+        return fileProblem("The file is not valid JSON (" + withoutTag(error.what()) + ").");
+    } catch (const Json::exception &error) {
+        return fileProblem("The file is not valid JSON (" + withoutTag(error.what()) + ").");
+    }
+    if (duplicates.found())
+        return fileProblem(*duplicates.found());
+
+    const std::string kind = "\"format\": \"" + std::string(kFormatName) + "\"";
+    if (!root.is_object() || !root.contains("format") || root["format"] != kFormatName)
+        return fileProblem("The file is not a foundations project: it has no " + kind + ".");
+    const auto version = root.find("version");
+    if (version == root.end() || !version->is_number_integer() || *version < 1)
+        return fileProblem("The file gives no version of its format: it needs \"version\": " +
+                           std::to_string(kFormatVersion) + ".");
+    if (*version > kFormatVersion) {
+        const std::string written = version->is_number_unsigned()
+                                        ? std::to_string(version->get<std::uint64_t>())
+                                        : std::to_string(version->get<std::int64_t>());
+        return fileProblem("The file was written by a later version of the program (project "
+                           "format " +
+                           written + "); this version reads format " +
+                           std::to_string(kFormatVersion) + ". Open it with a newer program.");
+    }
+    if (auto problem = unknownKeys(root, {"format", "version", "project", "footings"}, "The file ",
+                                   std::nullopt))
+        return problem;
+    if (auto problem = readTitle(root, project))
+        return problem;
+
+    const auto footings = root.find("footings");
+    if (footings == root.end() || !footings->is_array())
+        return fileProblem("The file has no list of footings: it needs \"footings\": [ ... ].");
+    for (std::size_t i = 0; i < footings->size(); ++i) {
+        if (auto problem = readFooting((*footings)[i], i, project))
+            return problem;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string Project::toJson() const
+{
+    Json root;
+    root["format"] = kFormatName;
+    root["version"] = kFormatVersion;
+    root["project"] = {{"name", m_title.name},
+                       {"designer", m_title.designer},
+                       {"date", m_title.date},
+                       {"notes", m_title.notes}};
+    Json footings = Json::array();
+    for (const Footing &footing : m_footings) {
+        const core::DesignWindowInfo &window = windowOf(footing);
+        Json item;
+        item["mark"] = footing.mark;
+        item["window"] = footing.window;
+        if (!window.caseNames.empty())
+            item["case"] = footing.footingCase;
+        if (!window.wallOption.empty()) {
+            const auto wall = footing.texts.find(window.wallOption);
+            const bool brick = wall != footing.texts.end() && wall->second == core::kSelected;
+            item["wall"] = brick ? kBrick : kConcrete;
+        }
+        Json inputs = Json::object();
+        for (const core::InputField &input : window.inputs) {
+            if (input.control == window.wallOption)
+                continue;
+            const auto found = footing.texts.find(input.control);
+            inputs[std::string(input.control)] =
+                found == footing.texts.end() ? std::string() : found->second;
+        }
+        item["inputs"] = std::move(inputs);
+        footings.push_back(std::move(item));
+    }
+    root["footings"] = std::move(footings);
+    // Every text was checked to be UTF-8 when it came in; replacing never happens.
+    return root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+std::optional<Problem> Project::readJson(std::string_view json)
+{
+    Project read(m_windows);
+    if (auto problem = readProject(json, read))
+        return problem;
+    *this = std::move(read);
+    return std::nullopt;
+}
+
+std::optional<Problem> Project::open(const std::filesystem::path &file)
+{
+    std::string contents;
+    if (auto problem = readSmallFile(file, kFileSizeLimit, contents))
+        return Problem{std::move(*problem), std::nullopt, {}};
+    return readJson(contents);
+}
+
+std::optional<Problem> Project::save(const std::filesystem::path &file,
+                                     const WriteHooks &hooks) const
+{
+    if (auto problem = writeFileAtomically(file, toJson(), hooks))
+        return Problem{std::move(*problem), std::nullopt, {}};
+    return std::nullopt;
+}
+
+} // namespace project

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "core/design.h"
+#include "project/project.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace project {
+
+// What became of a footing's design.
+enum class Verdict : std::uint8_t {
+    Pass,     // designed, and every check that applies passes
+    Fail,     // designed, and a check fails
+    Designed, // designed, but the run reports no checks to judge it by
+    Refused,  // its inputs were refused; `reason` says why
+};
+
+// One line of the footing schedule. Texts are as a window shows them (sizes in m, numbers
+// never in E-notation); an empty text means "does not apply" or "not known" (a view shows a
+// dash). A footing designed in two parts (a strap footing) lists both, "1.9 / 1.85".
+struct ScheduleRow {
+    std::string mark;
+    std::string type;     // "Isolated", "Strip", "Combined", "Strap"
+    std::string caseName; // "Uniform Stress", "Uniform Stress, brick wall"; "" without cases
+    std::string load;     // "90 t", "90 t/m", "100 + 150 t"
+    std::string length;   // RC plan, m; "" for a strip
+    std::string width;
+    std::string thickness;
+    std::string mainBars;              // "16 Φ 12 (L) + 18 Φ 12 (B)", "29 Φ 12 / m"
+    std::optional<double> utilisation; // worst demand / capacity of the checks that apply
+    std::string governing;             // the check that governs: the failing or the fullest one
+    Verdict verdict = Verdict::Designed;
+    std::string reason; // why the inputs were refused
+};
+
+// The row of a footing from its design's result.
+ScheduleRow scheduleRow(const Footing &footing, const core::DesignWindowInfo &window,
+                        const core::DesignResult &result);
+// Designs one footing of the project and gives its row.
+ScheduleRow designFooting(const Project &project, std::size_t index);
+// Designs every footing, in the project's order.
+std::vector<ScheduleRow> designAll(const Project &project);
+
+// "pass", "fail", "designed", "refused".
+std::string_view verdictText(Verdict verdict);
+// The utilisation rounded up to two decimals ("0.87", "1.01"), or "" when no check gave one.
+std::string utilisationText(const ScheduleRow &row);
+
+// A column of the schedule: its heading and the text of a row in it. The CSV file and a
+// table view show the same columns.
+struct ScheduleColumn {
+    std::string_view heading;
+    std::string (*text)(const ScheduleRow &row);
+};
+std::span<const ScheduleColumn> scheduleColumns();
+
+// The schedule as CSV (RFC 4180, UTF-8, CRLF line ends): a heading row, then one row per
+// footing, the mark first.
+std::string scheduleCsv(std::span<const ScheduleRow> rows);
+// One CSV field: quoted when it holds a comma, a double quote or a line break (quotes
+// doubled); a text a spreadsheet would take for a formula (starting with =, +, -, @) gets a
+// leading apostrophe unless it is a number.
+std::string csvField(std::string_view text);
+
+} // namespace project
