@@ -15,10 +15,4 @@ inline constexpr std::string_view kUnsafePunch = "Unsafe Punch Stress";
 inline constexpr std::string_view kSafeBond = "Safe Flexural Bond";
 inline constexpr std::string_view kUnsafeBond = "Unsafe Flexural Bond";
 
-// Allowable flexural bond stress (kg/cm2): 11 for mild steel (fy = 2400), 35 for any other fy.
-constexpr double bondLimit(double fy)
-{
-    return fy == 2400.0 ? 11.0 : 35.0;
-}
-
 } // namespace core::check
