@@ -11,7 +11,8 @@ namespace {
 
 constexpr const char *kUsage =
     "Usage: foundations-calc WINDOW [--case N] [--concrete] [--trace] [Name=text ...]\n"
-    "       foundations-calc --help\n";
+    "       foundations-calc --help\n"
+    "       foundations-calc --version\n";
 
 void printHelp(std::span<const core::DesignWindowInfo *const> windows, std::ostream &out)
 {
@@ -71,6 +72,10 @@ int run(std::span<const std::string> args, std::span<const core::DesignWindowInf
         return usageError(err, "name a window: isolated, strip, combined or strap.");
     if (args.front() == "--help" || args.front() == "-h") {
         printHelp(windows, out);
+        return kDesigned;
+    }
+    if (args.front() == "--version") {
+        out << "foundations-calc " << FOUNDATIONS_VERSION << "\n";
         return kDesigned;
     }
     const core::DesignWindowInfo *window = findWindow(windows, args.front());

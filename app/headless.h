@@ -14,7 +14,8 @@ inline constexpr int kDesigned = 0;
 inline constexpr int kRefused = 1;
 inline constexpr int kUsageError = 2;
 
-// foundations-calc WINDOW [--case N] [--concrete] [--trace] [Name=text ...]
+// foundations-calc WINDOW [--case N] [--concrete] [--trace] [Name=text ...], or --help, or
+// --version.
 // Runs the window's design on its default texts with the overrides and prints the run, one
 // event a line. Refused input: the message on `err`, nothing on `out`, kRefused. Usage
 // errors: a message on `err`, kUsageError.

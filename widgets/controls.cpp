@@ -20,7 +20,7 @@ namespace ui {
 namespace {
 
 // Out-of-date results: readable on every background the windows use, plainly not current.
-const QColor kStaleText(0x80, 0x80, 0x80);
+const QColor kStaleText(0x60, 0x60, 0x60);
 
 } // namespace
 
