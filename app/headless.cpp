@@ -19,7 +19,8 @@ constexpr const char *kUsage =
     "       foundations-calc WINDOW ... --report FILE.pdf | --report - | --json\n"
     "                        [--project-name TEXT] [--mark TEXT] [--designer TEXT] [--date TEXT]\n"
     "       foundations-calc --project FILE.fdn [--csv FILE.csv]\n"
-    "       foundations-calc --help\n";
+    "       foundations-calc --help\n"
+    "       foundations-calc --version\n";
 
 void printProjectHelp(std::ostream &out)
 {
@@ -183,6 +184,10 @@ int run(std::span<const std::string> args, std::span<const core::DesignWindowInf
         return runProject(args, windows, out, err);
     if (args.front() == "--help" || args.front() == "-h") {
         printHelp(windows, out);
+        return kDesigned;
+    }
+    if (args.front() == "--version") {
+        out << "foundations-calc " << FOUNDATIONS_VERSION << "\n";
         return kDesigned;
     }
     const core::DesignWindowInfo *window = findWindow(windows, args.front());

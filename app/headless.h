@@ -22,7 +22,8 @@ inline constexpr int kUsageError = 2;
 using PdfWriter = std::function<std::string(const report::Report &, const std::string &path)>;
 
 // foundations-calc WINDOW [--case N] [--concrete] [--trace] [--report FILE.pdf | --report -]
-//                  [--json] [--project T] [--mark T] [--designer T] [--date T] [Name=text ...]
+//                  [--json] [--project-name T] [--mark T] [--designer T] [--date T] [Name=text ...]
+// foundations-calc --help | --version.
 // Runs the window's design on its default texts with the overrides and prints the run, one
 // event a line; `--report -` prints the calculation report instead, `--json` the run and its
 // report as one JSON object, and `--report FILE` also writes the report as a PDF with

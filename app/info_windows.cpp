@@ -8,6 +8,7 @@
 #include "widgets/painting.h"
 
 #include <QPushButton>
+#include <QShortcut>
 
 namespace app {
 
@@ -89,8 +90,16 @@ void showAbout()
 InfoWindow::InfoWindow(WindowKind kind, std::span<const core::Control> table, const char *okButton)
     : ShellWindow(kind, table)
 {
-    connect(find<QPushButton>(okButton), &QPushButton::clicked, this,
-            [kind] { shell::closeWindow(kind); });
+    auto *ok = find<QPushButton>(okButton);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, [kind] { shell::closeWindow(kind); });
+    // Escape closes the window; Enter presses its OK button.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [kind] { shell::closeWindow(kind); });
+    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto *enter = new QShortcut(QKeySequence(key), this);
+        connect(enter, &QShortcut::activated, ok, &QPushButton::click);
+    }
 }
 
 PrintedWindow::PrintedWindow(WindowKind kind, std::span<const core::Control> table,

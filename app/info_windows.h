@@ -16,7 +16,7 @@ void showAbout();     // Help > About This Programe: shows the window and prints
 void printEquationSheet(PrintSurface &surface);
 void printAboutText(PrintSurface &surface);
 
-// A window that only shows information and closes with its OK button.
+// A window that only shows information and closes with its OK button, Enter or Escape.
 class InfoWindow : public shell::ShellWindow
 {
     Q_OBJECT

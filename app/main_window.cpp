@@ -140,8 +140,13 @@ TypeChooser::TypeChooser() : ShellWindow(shell::WindowKind::TypeChooser, tables:
     for (const TypeChoice &choice : kTypeChoices) {
         connect(find<ui::CaptionLabel>(choice.caption), &ui::CaptionLabel::clicked, this,
                 [choice] { shell::openThenClose(shell::WindowKind::TypeChooser, choice.target); });
-        connect(find<ui::PictureBox>(choice.picture), &ui::PictureBox::clicked, this,
+        auto *sketch = find<ui::PictureBox>(choice.picture);
+        connect(sketch, &ui::PictureBox::clicked, this,
                 [choice] { shell::closeThenOpen(shell::WindowKind::TypeChooser, choice.target); });
+        // From the keyboard a type is chosen as by its caption.
+        sketch->setChoosable(true);
+        connect(sketch, &ui::PictureBox::chosen, this,
+                [choice] { shell::openThenClose(shell::WindowKind::TypeChooser, choice.target); });
     }
 }
 

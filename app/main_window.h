@@ -34,7 +34,8 @@ private:
 int creditOffset();
 void resetCreditOffset();
 
-// The foundation-type chooser.
+// The foundation-type chooser: a click on a caption or a sketch, or Enter or Space on the
+// sketch that has the keyboard focus, opens that type.
 class TypeChooser : public shell::ShellWindow
 {
     Q_OBJECT

@@ -78,9 +78,20 @@ void PrintSurface::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const QRectF dirty = event->rect();
+    paintLines(painter, dirty.top(), dirty.bottom());
+}
+
+void PrintSurface::paintOn(QPainter &painter) const
+{
+    painter.save();
+    paintLines(painter, 0, height());
+    painter.restore();
+}
+
+void PrintSurface::paintLines(QPainter &painter, double top, double bottom) const
+{
     for (const PrintedLine &line : m_lines) {
-        if (line.text.isEmpty() || line.top > dirty.bottom() + 1 ||
-            line.top + line.height < dirty.top())
+        if (line.text.isEmpty() || line.top > bottom + 1 || line.top + line.height < top)
             continue;
         const QFont font = ui::toQFont(line.font);
         const QFontMetricsF metrics(font);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/control_table.h"
+#include "widgets/page_painter.h"
 
 #include <QColor>
 #include <QString>
@@ -32,7 +33,7 @@ struct PrintedLine {
 //
 // The surface lies over the whole client area and under the window's controls; it never
 // takes the mouse.
-class PrintSurface : public QWidget
+class PrintSurface : public QWidget, public ui::PagePainted
 {
     Q_OBJECT
 public:
@@ -66,8 +67,14 @@ public:
     // face stands in for the designed one.
     static double lineHeight(const core::Font &font);
 
+    void paintOn(QPainter &painter) const override;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    // The printed lines that cross the band from `top` to `bottom` (pixels).
+    void paintLines(QPainter &painter, double top, double bottom) const;
 
 private:
     core::Font m_font;

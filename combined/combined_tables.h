@@ -126,6 +126,10 @@ inline constexpr Control kValueCentred =
 inline constexpr Control kValueLeft = look(Kind::Label, kNone, colours::red, fonts::bold);
 inline constexpr Control kBarText =
     autoSized(look(Kind::Label, kNone, colours::black, fonts::regular));
+// A bar count that ends just before its bar symbol, so a longer text to its left ("12 \ m")
+// never runs into it.
+inline constexpr Control kBarCount =
+    look(Kind::Label, kNone, colours::black, fonts::regular, Align::Right);
 // A beam width ends just before its unit, so the two read as one dimension whatever the
 // width of the figures.
 inline constexpr Control kBeamWidth =
@@ -414,8 +418,8 @@ inline constexpr std::array kControls{
     button("Command8", {"Picture4"}, "Print", {120, 4080, 975, 375}, kPrintTip,
            core::Action::Print),
     make(kBarText, "Label103", {"Picture4"}, {}, {2490, 960, 180, 195}),
-    make(kBarText, "Label104", {"Picture4"}, {}, {3120, 960, 180, 195}),
-    make(kBarText, "Label107", {"Picture4"}, {}, {3630, 960, 180, 195}),
+    make(kBarText, "Label104", {"Picture4"}, {}, {3045, 960, 180, 195}),
+    make(kBarCount, "Label107", {"Picture4"}, {}, {3525, 960, 360, 225}),
     make(kBarText, "Label108", {"Picture4"}, {}, {4230, 960, 180, 195}),
     make(kBarText, "Label123", {"Picture4"}, {}, {390, 3000, 180, 195}),
     make(kBarText, "Label124", {"Picture4"}, {}, {870, 3000, 180, 195}),
@@ -445,8 +449,8 @@ inline constexpr std::array kControls{
     button("Command11", {"Picture5"}, "Print", {360, 3960, 1215, 375}, "طباعة هذه الواجهة",
            core::Action::Print),
     make(kBarText, "Label95", {"Picture5"}, {}, {2520, 960, 180, 195}),
-    make(kBarText, "Label96", {"Picture5"}, {}, {3120, 960, 180, 195}),
-    make(kBarText, "Label97", {"Picture5"}, {}, {3630, 960, 180, 195}),
+    make(kBarText, "Label96", {"Picture5"}, {}, {3060, 960, 180, 195}),
+    make(kBarCount, "Label97", {"Picture5"}, {}, {3525, 960, 360, 225}),
     make(kBarText, "Label98", {"Picture5"}, {}, {4230, 960, 180, 195}),
     make(kBarText, "Label127", {"Picture5"}, {}, {360, 3000, 180, 195}),
     make(kBarText, "Label128", {"Picture5"}, {}, {870, 3000, 180, 195}),

@@ -14,8 +14,11 @@ CaseChooser::CaseChooser(WindowKind self, std::span<const core::Control> table, 
         const std::string picture = "Picture1(" + std::to_string(k) + ")";
         connect(find<ui::CaptionLabel>(caption), &ui::CaptionLabel::clicked, this,
                 [this, k] { chooseByCaption(k); });
-        connect(find<ui::PictureBox>(picture), &ui::PictureBox::clicked, this,
-                [this, k] { chooseByPicture(k); });
+        auto *sketch = find<ui::PictureBox>(picture);
+        connect(sketch, &ui::PictureBox::clicked, this, [this, k] { chooseByPicture(k); });
+        // From the keyboard a case is chosen as by its caption.
+        sketch->setChoosable(true);
+        connect(sketch, &ui::PictureBox::chosen, this, [this, k] { chooseByCaption(k); });
     }
 }
 

@@ -8,7 +8,9 @@ namespace shell {
 
 // A case chooser (isolated or strip): four sketches `Picture1(0)` to `Picture1(3)`, each with
 // its caption `Label1` to `Label4`. A caption click runs sequence A, a sketch click sequence B;
-// both write footingCase and prepare the design window for the case before it is sized.
+// both write footingCase and prepare the design window for the case before it is sized. The
+// sketches take the keyboard focus in turn (Tab, arrow keys); Enter or Space on one chooses its
+// case as a caption click does.
 class CaseChooser : public ShellWindow
 {
     Q_OBJECT

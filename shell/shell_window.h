@@ -5,8 +5,20 @@
 #include "shell/window_catalogue.h"
 #include "widgets/form.h"
 
+#include <QList>
 #include <QMainWindow>
+#include <QPointer>
+#include <optional>
 #include <span>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QStatusBar;
+
+namespace ui {
+class CaptionLabel;
+}
 
 namespace shell {
 
@@ -25,10 +37,15 @@ public:
     QWidget *control(std::string_view name) const { return m_form->control(name); }
     template <class T> T *find(std::string_view name) const { return m_form->find<T>(name); }
 
-    // Sets the outer size (frame included) in twips: width first, then height.
+    // Sets the outer size (frame included) in twips: width first, then height. A menu bar or
+    // status line the design did not have is added, so the client area shows as designed.
     void setOuterSize(int widthTwips, int heightTwips);
     // The outer size the window shows at its designed client size.
     void setDesignSize();
+    // The height of the menu bar and status line around the client area, and of the part of
+    // it the window's design did not have.
+    int chromeHeight() const;
+    int addedChromeHeight() const;
     // Places the window's frame in the middle of its screen.
     void centre();
 
@@ -37,6 +54,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    // A status line under the client area (design windows).
+    QStatusBar *addStatusLine();
 
 private:
     QMargins decorationMargins() const;
@@ -47,7 +67,14 @@ private:
 };
 
 // A design window: reads its inputs and lists, runs its design function and applies the run,
-// or shows the one message that names the refused field and changes nothing else.
+// or shows the one message that names the refused field, puts the focus on that field and
+// changes nothing else.
+//
+// Around the designed client area: a menu bar (File: Print, Back, Exit) and a status line.
+// Enter in any input runs the design. Once an input or list differs from the texts the shown
+// results were designed with, the results are out of date: their captions turn grey and the
+// status line says so, until a run is applied again. The status line also carries the
+// warnings of the last run.
 class DesignWindow : public ShellWindow
 {
     Q_OBJECT
@@ -62,13 +89,37 @@ public:
     core::DesignRequest request() const;
     void runDesign() override;
 
+    // The results on show belong to other inputs than the ones on show.
+    bool resultsOutOfDate() const { return m_outOfDate; }
+    QString statusText() const;
+    // The File menu; further menus go after it.
+    QMenu *fileMenu() const { return m_fileMenu; }
+    // A menu entry by object name: "print", "back", "exit".
+    QAction *menuAction(const QString &name) const;
+
 signals:
     // A run has been applied (not emitted for refused input).
     void designApplied();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void buildMenu();
+    void watchInputs();
+    void focusRefusedField(const std::string &control);
+    void updateResultState();
+
     const core::DesignWindowInfo &m_info;
     int m_footingCase = 0;
+    QMenu *m_fileMenu = nullptr;
+    QLabel *m_status = nullptr;
+    // The texts the results on show were designed with, the captions the run wrote and its
+    // warnings.
+    std::optional<core::FieldTexts> m_designedTexts;
+    QList<QPointer<ui::CaptionLabel>> m_results;
+    QStringList m_warnings;
+    bool m_outOfDate = false;
 };
 
 } // namespace shell

@@ -190,8 +190,7 @@ struct FootingFrame {
     int left;
     std::string_view pcHeading, rcHeading;
     int headingWidth, rcHeadingLeft;
-    std::array<std::string_view, 6> heads; // L1, B1, t1, L, B, t
-    int t1HeadLeft, tHeadLeft;
+    std::array<std::string_view, 6> heads;   // L1, B1, t1, L, B, t
     std::array<std::string_view, 6> results; // PC L1, B1, t1; RC L, B, t
     int resultHeight;
     std::array<std::string_view, 7> pcRules, rcRules; // three horizontal, four vertical
@@ -216,12 +215,11 @@ constexpr std::array<Control, kFootingFrameRows> footingFrame(const FootingFrame
                         255, colours::red, fonts::bold);
     constexpr std::array<std::string_view, 6> headTexts{"L1(cm)", "B1(cm)", "t1(cm)",
                                                         "L(cm)",  "B(cm)",  "t(cm)"};
-    const std::array<int, 6> headLefts{120, 720, f.t1HeadLeft, 2400, 3000, f.tHeadLeft};
+    // Each column head is centred between the rules of its column, clear of them.
     for (std::size_t i = 0; i < 6; ++i) {
-        Control head =
-            caption(f.heads[i], f.frame, headTexts[i], headLefts[i], 600, 0, 0, colours::blue);
-        head.autoSize = true;
-        rows[n++] = head;
+        const int column = (i < 3 ? 120 : 2400) + 600 * static_cast<int>(i % 3);
+        rows[n++] = caption(f.heads[i], f.frame, headTexts[i], column, 600, 600, 240, colours::blue,
+                            fonts::regular, Align::Centre);
     }
     constexpr std::array<int, 6> resultLefts{240, 840, 1440, 2520, 3120, 3720};
     for (std::size_t i = 0; i < 6; ++i)
@@ -271,8 +269,6 @@ inline constexpr FootingFrame kFooting1{
     .headingWidth = 975,
     .rcHeadingLeft = 2400,
     .heads = {"Label29", "Label30", "Label31", "Label32", "Label33", "Label34"},
-    .t1HeadLeft = 1320,
-    .tHeadLeft = 3720,
     .results = {"Label95", "Label96", "Label97", "Label98", "Label99", "Label100"},
     .resultHeight = 375,
     .pcRules = {"Line7", "Line8", "Line9", "Line10", "Line11", "Line12", "Line13"},
@@ -297,8 +293,6 @@ inline constexpr FootingFrame kFooting2{
     .headingWidth = 1095,
     .rcHeadingLeft = 2520,
     .heads = {"Label35", "Label36", "Label37", "Label38", "Label39", "Label40"},
-    .t1HeadLeft = 1440,
-    .tHeadLeft = 3600,
     .results = {"Label101", "Label102", "Label103", "Label104", "Label105", "Label106"},
     .resultHeight = 255,
     .pcRules = {"Line21", "Line22", "Line23", "Line24", "Line25", "Line26", "Line27"},

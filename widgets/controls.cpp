@@ -4,15 +4,25 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadioButton>
+#include <QShortcut>
+#include <QStyle>
 #include <QTabBar>
 #include <algorithm>
 
 namespace ui {
+
+namespace {
+
+// Out-of-date results: readable on every background the windows use, plainly not current.
+const QColor kStaleText(0x60, 0x60, 0x60);
+
+} // namespace
 
 // --- CaptionLabel ---------------------------------------------------------------------------
 
@@ -23,6 +33,46 @@ void CaptionLabel::setCaption(const QString &text)
     setText(text);
     if (m_autoSize)
         adjustSize();
+}
+
+void CaptionLabel::setStale(bool stale)
+{
+    if (m_stale == stale)
+        return;
+    m_stale = stale;
+    update();
+}
+
+QColor CaptionLabel::textColour() const
+{
+    return m_stale ? kStaleText : palette().color(foregroundRole());
+}
+
+void CaptionLabel::paintEvent(QPaintEvent *event)
+{
+    if (!m_stale) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    paintLabelText(painter, *this, textColour());
+}
+
+void paintLabelText(QPainter &painter, const QLabel &label, const QColor &colour)
+{
+    const QString text = label.text();
+    if (text.isEmpty())
+        return;
+    // As the label itself aligns: a right-to-left caption mirrors its alignment.
+    int flags = static_cast<int>(QStyle::visualAlignment(
+        text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight, label.alignment()));
+    if (label.wordWrap())
+        flags |= Qt::TextWordWrap;
+    painter.save();
+    painter.setFont(label.font());
+    painter.setPen(colour);
+    painter.drawText(label.contentsRect(), flags, text);
+    painter.restore();
 }
 
 void CaptionLabel::mousePressEvent(QMouseEvent *event)
@@ -53,21 +103,29 @@ void FrameBox::setCaption(const QString &caption)
 void FrameBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    paintOn(painter);
+}
+
+void FrameBox::paintOn(QPainter &painter) const
+{
+    painter.save();
+    painter.setFont(font());
     const QFontMetrics metrics(font());
     const int lineY = metrics.height() / 2;
     const QRect box = rect().adjusted(0, lineY, -1, -1);
     // Etched border: a dark line with a light line beside it.
-    painter.setPen(palette().color(QPalette::Dark));
+    painter.setPen(cosmeticPen(palette().color(QPalette::Dark)));
     painter.drawRect(box.adjusted(0, 0, -1, -1));
-    painter.setPen(palette().color(QPalette::Light));
+    painter.setPen(cosmeticPen(palette().color(QPalette::Light)));
     painter.drawRect(box.adjusted(1, 1, 0, 0));
-    if (m_caption.isEmpty())
-        return;
-    const int textWidth = metrics.horizontalAdvance(m_caption);
-    const QRect textBox(8, 0, std::min(textWidth + 2, width() - 10), metrics.height());
-    painter.fillRect(textBox, palette().color(QPalette::Window));
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(textBox.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, m_caption);
+    if (!m_caption.isEmpty()) {
+        const int textWidth = metrics.horizontalAdvance(m_caption);
+        const QRect textBox(8, 0, std::min(textWidth + 2, width() - 10), metrics.height());
+        painter.fillRect(textBox, palette().color(QPalette::Window));
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(textBox.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, m_caption);
+    }
+    painter.restore();
 }
 
 // --- PictureBox -----------------------------------------------------------------------------
@@ -88,17 +146,95 @@ void PictureBox::setDrawing(Drawing drawing)
     update();
 }
 
+void PictureBox::setChoosable(bool choosable)
+{
+    m_choosable = choosable;
+    setFocusPolicy(choosable ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void PictureBox::paintDrawing(QPainter &painter) const
+{
+    if (!m_drawing)
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setClipRect(contentsRect(), Qt::IntersectClip);
+    painter.translate(contentOffset(), contentOffset());
+    useTwips(painter);
+    m_drawing(painter);
+    painter.restore();
+}
+
 void PictureBox::paintEvent(QPaintEvent *event)
 {
-    if (m_drawing) {
+    {
         QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setClipRect(contentsRect());
-        painter.translate(contentOffset(), contentOffset());
-        useTwips(painter);
-        m_drawing(painter);
+        paintDrawing(painter);
     }
     QFrame::paintEvent(event); // the border on top of the drawing
+    if (m_choosable && hasFocus()) {
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(QRectF(contentsRect()).adjusted(1, 1, -1, -1));
+    }
+}
+
+void PictureBox::paintOn(QPainter &painter) const
+{
+    paintDrawing(painter);
+    if (frameShape() == QFrame::NoFrame || lineWidth() <= 0)
+        return;
+    // The sunken border: dark above and on the left, light below and on the right, one
+    // device pixel a line.
+    painter.save();
+    const QRectF outer = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    for (int i = 0; i < lineWidth(); ++i) {
+        const QRectF r = outer.adjusted(i, i, -i, -i);
+        painter.setPen(cosmeticPen(palette().color(QPalette::Dark)));
+        painter.drawLine(r.bottomLeft(), r.topLeft());
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.setPen(cosmeticPen(palette().color(QPalette::Light)));
+        painter.drawLine(r.topRight(), r.bottomRight());
+        painter.drawLine(r.bottomRight(), r.bottomLeft());
+    }
+    painter.restore();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    if (!m_choosable) {
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        emit chosen();
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        focusNextChild();
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        focusPreviousChild();
+        break;
+    default:
+        QFrame::keyPressEvent(event);
+    }
+}
+
+void PictureBox::focusInEvent(QFocusEvent *event)
+{
+    QFrame::focusInEvent(event);
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent *event)
+{
+    QFrame::focusOutEvent(event);
+    update();
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)
@@ -136,6 +272,18 @@ ShapeControl::ShapeControl(const core::Control &row, QWidget *parent) : QWidget(
 void ShapeControl::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    paintOn(painter);
+}
+
+void ShapeControl::paintOn(QPainter &painter) const
+{
+    painter.save();
+    paintShape(painter);
+    painter.restore();
+}
+
+void ShapeControl::paintShape(QPainter &painter) const
+{
     const QColor lineColour = toQColor(m_row.fore, Qt::black);
     QPen pen = cosmeticPen(lineColour, m_row.penWidth, toPenStyle(m_row.pen));
     if (m_row.kind == core::Kind::Line) {
@@ -179,6 +327,39 @@ TabControl::TabControl(const QStringList &captions, const core::Font &font, QWid
         emit currentChanged(index);
     });
     showPage(m_bar->currentIndex());
+
+    // Shift+Tab arrives as Backtab; both spellings switch back.
+    const std::pair<QKeySequence, int> steps[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+    };
+    for (const auto &[keys, step] : steps) {
+        auto *shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] { stepTab(step); });
+    }
+}
+
+void TabControl::stepTab(int step)
+{
+    const int count = pageCount();
+    if (count == 0)
+        return;
+    setCurrentIndex(((currentIndex() + step) % count + count) % count);
+}
+
+int TabControl::pageOf(const QWidget *control) const
+{
+    for (const QWidget *widget = control; widget; widget = widget->parentWidget()) {
+        if (widget->parentWidget() != this)
+            continue;
+        for (int i = 0; i < pageCount(); ++i) {
+            if (m_pages[static_cast<size_t>(i)] == widget)
+                return i;
+        }
+    }
+    return -1;
 }
 
 QWidget *TabControl::page(int index) const
@@ -213,14 +394,21 @@ void TabControl::resizeEvent(QResizeEvent *)
 void TabControl::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    paintOn(painter);
+}
+
+void TabControl::paintOn(QPainter &painter) const
+{
+    painter.save();
     const int top = m_bar->height() - 1;
     const QRect body = rect().adjusted(0, top, -1, -1);
-    painter.setPen(palette().color(QPalette::Light));
+    painter.setPen(cosmeticPen(palette().color(QPalette::Light)));
     painter.drawLine(body.topLeft(), body.bottomLeft());
     painter.drawLine(body.topLeft(), body.topRight());
-    painter.setPen(palette().color(QPalette::Shadow));
+    painter.setPen(cosmeticPen(palette().color(QPalette::Shadow)));
     painter.drawLine(body.bottomLeft(), body.bottomRight());
     painter.drawLine(body.topRight(), body.bottomRight());
+    painter.restore();
 }
 
 // --- uniform access -------------------------------------------------------------------------
@@ -267,9 +455,18 @@ void setInputText(QWidget *control, const QString &text)
     if (auto *edit = qobject_cast<QLineEdit *>(control))
         edit->setText(text);
     else if (auto *combo = qobject_cast<QComboBox *>(control))
-        combo->setEditText(text);
+        setListText(combo, text);
     else if (auto *option = qobject_cast<QRadioButton *>(control))
         selectOption(option, text == QLatin1String(core::kSelected.data()));
+}
+
+void setListText(QComboBox *list, const QString &text)
+{
+    // The entry of that text becomes the current one, so leaving the list without a change
+    // is not taken for a pick of another entry.
+    if (const int entry = list->findText(text); entry >= 0)
+        list->setCurrentIndex(entry);
+    list->setEditText(text);
 }
 
 void selectOption(QRadioButton *option, bool selected)
@@ -295,6 +492,17 @@ void setColours(QWidget *control, const QColor &back, const QColor &fore)
     palette.setColor(QPalette::WindowText, fore);
     control->setPalette(palette);
     control->setAutoFillBackground(true);
+}
+
+void revealControl(QWidget *control)
+{
+    for (QWidget *widget = control; widget; widget = widget->parentWidget()) {
+        if (auto *tabs = qobject_cast<TabControl *>(widget)) {
+            const int page = tabs->pageOf(control);
+            if (page >= 0 && page != tabs->currentIndex())
+                tabs->setCurrentIndex(page);
+        }
+    }
 }
 
 QColor backColour(const QWidget *control)

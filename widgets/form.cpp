@@ -51,6 +51,50 @@ QRect pixelRect(const core::Control &row, int offset)
             core::px(row.height)};
 }
 
+// The designed colour as a flat fill: the style's own button is a light gradient that turns
+// pale colours almost white. Pressed, the button darkens; with the keyboard focus, its border
+// takes the highlight colour.
+QString flatButtonStyle(const core::Control &row, const QPalette &palette)
+{
+    const QColor back = toQColor(row.back.rgb);
+    QString sheet =
+        QStringLiteral("QPushButton { background-color: %1; border: 1px solid %2; "
+                       "border-radius: 2px;%3 }"
+                       "QPushButton:pressed { background-color: %4; }"
+                       "QPushButton:focus { border: 2px solid %5; }")
+            .arg(back.name(), palette.color(QPalette::Dark).name(),
+                 row.fore.isSet ? QStringLiteral(" color: %1;").arg(toQColor(row.fore.rgb).name())
+                                : QString(),
+                 back.darker(115).name(), palette.color(QPalette::Highlight).name());
+    return sheet;
+}
+
+// A caption sized to its text keeps the box it was designed in: the stand-in face is wider
+// than the designed one, so a designed caption that would outgrow its box is set a little
+// smaller, and the box keeps its designed centre (or right edge) rather than growing to the
+// right of its designed left edge.
+void keepDesignedBox(CaptionLabel *label, const QRect &designed, core::Align align)
+{
+    QFont font = label->font();
+    const int textWidth = label->sizeHint().width();
+    if (textWidth > designed.width() && designed.width() > 0) {
+        int stretch = 100 * designed.width() / textWidth;
+        font.setStretch(stretch);
+        label->setFont(font);
+        while (label->sizeHint().width() > designed.width() && stretch > 50) {
+            font.setStretch(--stretch);
+            label->setFont(font);
+        }
+    }
+    label->adjustSize();
+    int left = designed.left();
+    if (align == core::Align::Centre)
+        left += (designed.width() - label->width()) / 2;
+    else if (align == core::Align::Right)
+        left = designed.left() + designed.width() - label->width();
+    label->move(left, label->y());
+}
+
 } // namespace
 
 Form::Form(std::span<const core::Control> table, int width, int height, QWidget *parent)
@@ -148,6 +192,8 @@ QWidget *Form::create(const core::Control &row, QWidget *container)
         auto *button = new QPushButton(text, container);
         button->setAutoDefault(false);
         button->setGeometry(pixelRect(row, offset));
+        if (row.back.isSet)
+            button->setStyleSheet(flatButtonStyle(row, button->palette()));
         widget = button;
         break;
     }
@@ -163,7 +209,7 @@ QWidget *Form::create(const core::Control &row, QWidget *container)
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->addItems(qstr(row.items).split(QLatin1Char('|'), Qt::SkipEmptyParts));
-        combo->setEditText(text);
+        setInputText(combo, text);
         combo->setGeometry(pixelRect(row, offset));
         widget = combo;
         break;
@@ -214,8 +260,12 @@ QWidget *Form::create(const core::Control &row, QWidget *container)
     if (!row.tooltip.empty())
         widget->setToolTip(qstr(row.tooltip));
     // Autosized captions measure their text with their own font.
-    if (auto *label = qobject_cast<CaptionLabel *>(widget); label && row.autoSize)
-        label->adjustSize();
+    if (auto *label = qobject_cast<CaptionLabel *>(widget); label && row.autoSize) {
+        if (row.width > 0 && !row.text.empty())
+            keepDesignedBox(label, pixelRect(row, offset), row.align);
+        else
+            label->adjustSize();
+    }
     return widget;
 }
 

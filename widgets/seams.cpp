@@ -1,16 +1,26 @@
 #include "widgets/seams.h"
 
+#include "widgets/page_painter.h"
+
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
-#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QWidget>
 
 namespace ui {
 
 namespace {
+
+// Where the folder of the last PDF file saved is kept between sessions.
+const QString kPdfFolderKey = QStringLiteral("printing/pdfFolder");
 
 class DialogMessages : public MessageSeam
 {
@@ -33,46 +43,20 @@ public:
     {
         return QFileDialog::getSaveFileName(parent, title, suggested, filter);
     }
-};
-
-class SystemPrinter : public PrintSeam
-{
-public:
-    void print(QWidget &client, const QString &jobName) override
+    bool setUpPrinter(QWidget *parent, QPrinter &printer) override
     {
-        QWidget *window = client.window();
-        if (QPrinterInfo::defaultPrinter().isNull()) {
-            if (!messages().ask(window, jobName,
-                                QObject::tr("No printer is installed. Save the page as a PDF "
-                                            "file instead?")))
-                return;
-            const QString folder =
-                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-            const QString file = messages().saveFileName(
-                window, QObject::tr("Save Page As PDF"),
-                folder + QLatin1Char('/') + jobName + ".pdf", QObject::tr("PDF files (*.pdf)"));
-            if (file.isEmpty())
-                return;
-            QPrinter pdf(QPrinter::HighResolution);
-            pdf.setOutputFormat(QPrinter::PdfFormat);
-            pdf.setOutputFileName(file);
-            pdf.setDocName(jobName);
-            if (!renderPage(client, pdf))
-                messages().warn(window, jobName,
-                                QObject::tr("The file %1 could not be written.").arg(file));
-            return;
-        }
-        QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-        printer.setDocName(jobName);
-        if (!renderPage(client, printer))
-            messages().warn(
-                window, jobName,
-                QObject::tr("The printer %1 could not print the page.").arg(printer.printerName()));
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
     }
 };
 
+bool systemHasPrinter()
+{
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
 DialogMessages g_dialogs;
-SystemPrinter g_printer;
+PagePrinter g_printer;
 MessageSeam *g_messages = &g_dialogs;
 PrintSeam *g_printing = &g_printer;
 
@@ -98,20 +82,77 @@ void setPrintSeam(PrintSeam *seam)
     g_printing = seam ? seam : &g_printer;
 }
 
-bool renderPage(QWidget &client, QPrinter &printer)
+// --- PagePrinter ----------------------------------------------------------------------------
+
+PagePrinter::PagePrinter(std::function<bool()> printerInstalled)
+    : m_printerInstalled(printerInstalled ? std::move(printerInstalled) : systemHasPrinter)
+{}
+
+PagePrinter::~PagePrinter() = default;
+
+void PagePrinter::print(QWidget &client, const QString &jobName)
 {
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const QRect page = painter.viewport();
-    const QSize size = client.size();
-    const double scale =
-        std::min(page.width() / double(size.width()), page.height() / double(size.height()));
-    painter.translate((page.width() - size.width() * scale) / 2.0, 0.0);
-    painter.scale(scale, scale);
-    client.render(&painter, QPoint(), QRegion(),
-                  QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    return painter.end();
+    QWidget *window = client.window();
+    if (!m_printerInstalled()) {
+        saveAsPdf(client, jobName);
+        return;
+    }
+    if (!m_printer) {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // The dialog opens on the orientation that prints the window larger.
+        printer->setPageOrientation(defaultPageLayout(client.size()).orientation());
+        printer->setDocName(jobName);
+        if (!messages().setUpPrinter(window, *printer))
+            return;
+        m_printer = std::move(printer);
+    }
+    m_printer->setDocName(jobName);
+    if (!printPage(client, *m_printer))
+        messages().warn(
+            window, jobName,
+            QObject::tr("The printer %1 could not print the page.").arg(m_printer->printerName()));
+}
+
+QString PagePrinter::pdfFolder()
+{
+    const QString folder = QSettings().value(kPdfFolderKey).toString();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        return folder;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void PagePrinter::saveAsPdf(QWidget &client, const QString &jobName)
+{
+    QWidget *window = client.window();
+    if (!messages().ask(window, jobName,
+                        QObject::tr("No printer is installed. Save the page as a PDF file "
+                                    "instead?")))
+        return;
+    QString name = messages().saveFileName(window, QObject::tr("Save Page As PDF"),
+                                           QDir(pdfFolder()).filePath(jobName + ".pdf"),
+                                           QObject::tr("PDF files (*.pdf)"));
+    if (name.isEmpty())
+        return;
+    if (QFileInfo(name).suffix().isEmpty())
+        name += QStringLiteral(".pdf");
+
+    // Written to a temporary file and renamed: a failed save leaves no half-written page.
+    QSaveFile file(name);
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written) {
+        QPdfWriter writer(&file);
+        writer.setResolution(kPageDpi);
+        writer.setPageLayout(defaultPageLayout(client.size()));
+        writer.setTitle(jobName);
+        writer.setCreator(QStringLiteral("Design Of Foundations"));
+        written = printPage(client, writer);
+    }
+    if (!written || !file.commit()) {
+        messages().warn(window, jobName,
+                        QObject::tr("The file %1 could not be written.").arg(name));
+        return;
+    }
+    QSettings().setValue(kPdfFolderKey, QFileInfo(name).absolutePath());
 }
 
 } // namespace ui

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+#include <memory>
 
 class QPrinter;
 class QWidget;
@@ -21,9 +23,11 @@ public:
     // A file to save to; empty when the user cancels.
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &suggested,
                                  const QString &filter) = 0;
+    // The print dialog: printer, paper, orientation; false when the user cancels.
+    virtual bool setUpPrinter(QWidget *parent, QPrinter &printer) = 0;
 };
 
-// Every printout goes through here: one page with the current image of a window's client area.
+// Every printout goes through here: one page with what a window's client area shows.
 class PrintSeam
 {
 public:
@@ -31,14 +35,34 @@ public:
     virtual void print(QWidget &client, const QString &jobName) = 0;
 };
 
+// The real printing: the client area painted as a vector page at true scale (see
+// page_painter.h). The first printout after the program starts asks for the printer, paper
+// and orientation in the print dialog; later ones print with that choice. Without a printer
+// the page can be saved as a PDF file instead, proposed in the documents folder the first
+// time and then in the folder last saved to. Dialogs go through the message seam.
+class PagePrinter : public PrintSeam
+{
+public:
+    // `printerInstalled` says whether the system has a printer; by default, asks the system.
+    explicit PagePrinter(std::function<bool()> printerInstalled = {});
+    ~PagePrinter() override;
+
+    void print(QWidget &client, const QString &jobName) override;
+
+    // The folder the PDF file dialog proposes now.
+    static QString pdfFolder();
+
+private:
+    void saveAsPdf(QWidget &client, const QString &jobName);
+
+    std::function<bool()> m_printerInstalled;
+    std::unique_ptr<QPrinter> m_printer; // as the print dialog set it up
+};
+
 MessageSeam &messages();
 PrintSeam &printing();
 // Replace a seam (tests); nullptr restores the real one. The caller keeps ownership.
 void setMessageSeam(MessageSeam *seam);
 void setPrintSeam(PrintSeam *seam);
-
-// Renders a widget as one page, scaled to fit and centred at the top; false when the device
-// cannot be painted on. Used by the real print seam for printers and PDF files alike.
-bool renderPage(QWidget &client, QPrinter &printer);
 
 } // namespace ui

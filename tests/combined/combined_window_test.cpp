@@ -97,7 +97,7 @@ protected:
 TEST_F(CombinedWindowTest, OpensOnTheOutputTabWithEmptyResults)
 {
     EXPECT_EQ(window()->windowTitle(), "Design Of Combined Footing");
-    EXPECT_EQ(window()->size(), QSize(core::px(9350), core::px(5800)));
+    EXPECT_EQ(window()->centralWidget()->size(), QSize(core::px(9350), core::px(5800)));
     ui::TabControl &tabs = window()->tabs();
     ASSERT_EQ(tabs.pageCount(), 4);
     EXPECT_EQ(tabs.currentIndex(), combined::kOutputTab);

@@ -130,7 +130,7 @@ TEST_P(CaseOpening, ShowsTheSketchFieldsAndDesignPositionOfTheCase)
     ASSERT_NE(window(), nullptr);
     EXPECT_TRUE(window()->isVisible());
     EXPECT_EQ(window()->footingCase(), row.footingCase);
-    EXPECT_EQ(window()->size(), QSize(core::px(11400), core::px(8800)));
+    EXPECT_EQ(window()->centralWidget()->size(), QSize(core::px(11400), core::px(8800)));
     EXPECT_EQ(window()->windowTitle(), "Design Of Isolated Footing");
     EXPECT_EQ(window()->control("Picture1")->isVisible(), !row.offCentreSketch);
     EXPECT_EQ(window()->control("Picture2")->isVisible(), row.offCentreSketch);

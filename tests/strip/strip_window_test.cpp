@@ -150,7 +150,7 @@ TEST_P(StripCaseTest, CaptionAndSketchOpenTheSamePreparedWindow)
         EXPECT_EQ(shell::openWindowCount(), 1);
         EXPECT_EQ(window->footingCase(), look.footingCase);
         EXPECT_EQ(window->windowTitle(), "Design Of Strip Footing");
-        EXPECT_EQ(window->size(), QSize(core::px(11400), core::px(8500)));
+        EXPECT_EQ(window->centralWidget()->size(), QSize(core::px(11400), core::px(8500)));
 
         EXPECT_EQ(caption(window, "Frame1"), look.loadFrame);
         EXPECT_EQ(caption(window, "Label3"), look.loadCaption);

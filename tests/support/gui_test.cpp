@@ -1,10 +1,13 @@
 #include "support/gui_test.h"
 
 #include "app/main_window.h"
+#include "shell/case_chooser.h"
+#include "shell/shell_window.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QTest>
 #include <QWidget>
 
@@ -34,11 +37,21 @@ bool FakeMessages::ask(QWidget *, const QString &title, const QString &text)
     return answer;
 }
 
-QString FakeMessages::saveFileName(QWidget *, const QString &title, const QString &,
+QString FakeMessages::saveFileName(QWidget *, const QString &title, const QString &suggested,
                                    const QString &)
 {
-    shown.push_back({QStringLiteral("save"), title, {}});
+    shown.push_back({QStringLiteral("save"), title, suggested});
     return fileName;
+}
+
+bool FakeMessages::setUpPrinter(QWidget *, QPrinter &printer)
+{
+    shown.push_back({QStringLiteral("print dialog"), printer.docName(), {}});
+    if (printerFile.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printerFile);
+    return true;
 }
 
 void FakePrinter::print(QWidget &client, const QString &jobName)
@@ -120,6 +133,35 @@ void pick(QComboBox *list, int index)
 void flushDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+shell::DesignWindow *openDesignWindow(shell::WindowKind kind, int footingCase)
+{
+    using shell::WindowKind;
+    const WindowKind chooser = kind == WindowKind::Isolated ? WindowKind::IsolatedCases
+                               : kind == WindowKind::Strip  ? WindowKind::StripCases
+                                                            : kind;
+    if (chooser == kind) {
+        shell::openWindow(kind);
+    } else {
+        shell::openWindow(chooser);
+        shell::instanceAs<shell::CaseChooser>(chooser)->chooseByCaption(footingCase);
+    }
+    return shell::instanceAs<shell::DesignWindow>(kind);
+}
+
+void activate(QWidget *window)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+}
+
+QWidget *focusedControl()
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && qobject_cast<QComboBox *>(focus->parentWidget()))
+        return focus->parentWidget();
+    return focus;
 }
 
 } // namespace testing_support

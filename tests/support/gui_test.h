@@ -13,6 +13,10 @@ class QComboBox;
 class QLineEdit;
 class QWidget;
 
+namespace shell {
+class DesignWindow;
+}
+
 namespace testing_support {
 
 // Answers message boxes without showing them, and records them.
@@ -20,9 +24,9 @@ class FakeMessages : public ui::MessageSeam
 {
 public:
     struct Shown {
-        QString kind; // "inform", "warn", "ask", "save"
+        QString kind; // "inform", "warn", "ask", "save", "print dialog"
         QString title;
-        QString text;
+        QString text; // for "save": the file proposed
     };
 
     void inform(QWidget *parent, const QString &title, const QString &text) override;
@@ -30,10 +34,13 @@ public:
     bool ask(QWidget *parent, const QString &title, const QString &text) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &suggested,
                          const QString &filter) override;
+    // Accepts with the printer writing a PDF to `printerFile`, or cancels when it is empty.
+    bool setUpPrinter(QWidget *parent, QPrinter &printer) override;
 
     std::vector<Shown> shown;
     bool answer = false; // what ask() answers
     QString fileName;    // what saveFileName() answers
+    QString printerFile; // where the print dialog sends the page
 };
 
 // Records each printout: which window, and the image of the page.
@@ -69,5 +76,13 @@ void typeInto(QComboBox *list, const QString &text); // edits the text; picks no
 void pick(QComboBox *list, int index);               // picks an entry, as a click in the list
 // Lets Qt delete the windows that were closed.
 void flushDeletes();
+
+// A design window opened as a user opens it (through its case chooser, if it has one), not
+// yet designed.
+shell::DesignWindow *openDesignWindow(shell::WindowKind kind, int footingCase = 0);
+// Makes a window the active one, so its shortcuts and keyboard focus work as for a user.
+void activate(QWidget *window);
+// The control of a form that has the keyboard focus (a list rather than its text field).
+QWidget *focusedControl();
 
 } // namespace testing_support

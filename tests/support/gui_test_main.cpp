@@ -1,6 +1,7 @@
 #include "app/window_factories.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QStyleFactory>
 #include <gtest/gtest.h>
 
@@ -30,7 +31,11 @@ int main(int argc, char *argv[])
     // Set before the application object: CTest's listing run gets no test environment.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
+    // Settings the tests write stay out of the user's own.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Foundations"));
+    QApplication::setApplicationName(QStringLiteral("Design Of Foundations"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
     qInstallMessageHandler(failOnWarnings);

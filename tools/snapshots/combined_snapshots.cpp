@@ -44,6 +44,8 @@ Snapshots combinedWindows()
             all.push_back(designed(name, c2Flush, tab));
         }
     }
+    all.push_back({QStringLiteral("combined-c1flush-details-printed"),
+                   designed(QString(), false, 3).stage, true});
     return all;
 }
 

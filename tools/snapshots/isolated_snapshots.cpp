@@ -49,6 +49,16 @@ Snapshots isolatedWindows()
                        window->blinkUnsafeChecks();
                        return window;
                    }});
+    // An input changed since Design: the results in grey, the status line saying so.
+    all.push_back({QStringLiteral("isolated-case0-out-of-date"), []() -> QWidget * {
+                       IsolatedWindow *window = designedCase(0);
+                       if (window)
+                           window->find<QLineEdit>("Text1")->setText(QStringLiteral("120"));
+                       return window;
+                   }});
+    // The sheet its Print gives.
+    all.push_back({QStringLiteral("isolated-case0-printed"),
+                   []() -> QWidget * { return designedCase(0); }, true});
     return all;
 }
 

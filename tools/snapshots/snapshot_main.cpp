@@ -1,9 +1,13 @@
 #include "app/window_factories.h"
 #include "shell/registry.h"
+#include "shell/shell_window.h"
 #include "tools/snapshots/snapshots.h"
+#include "widgets/page_painter.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QImage>
+#include <QPageLayout>
 #include <QStyleFactory>
 #include <QWidget>
 #include <cstdio>
@@ -30,7 +34,12 @@ int main(int argc, char *argv[])
         QWidget *widget = snapshot.stage();
         QApplication::processEvents();
         const QString file = QDir(folder).filePath(snapshot.name + QStringLiteral(".png"));
-        if (!widget || !widget->grab().save(file)) {
+        QImage image;
+        if (auto *window = dynamic_cast<shell::ShellWindow *>(widget); window && snapshot.printed)
+            image = ui::pageImage(window->form(), ui::defaultPageLayout(window->form().size()));
+        else if (widget)
+            image = widget->grab().toImage();
+        if (image.isNull() || !image.save(file)) {
             std::fprintf(stderr, "foundations-snapshots: could not write %s\n", qPrintable(file));
             ++failures;
             continue;

@@ -9,10 +9,12 @@ class QWidget;
 namespace snapshots {
 
 // A picture of what a user sees: `stage` opens and prepares windows and returns the widget
-// to photograph; the snapshot tool writes it as <name>.png.
+// to photograph; the snapshot tool writes it as <name>.png. A printed snapshot is the sheet of
+// paper the window's Print gives instead (A4 or Letter at 96 dpi).
 struct Snapshot {
     QString name;
     std::function<QWidget *()> stage;
+    bool printed = false;
 };
 
 using Snapshots = std::vector<Snapshot>;
