@@ -174,15 +174,35 @@ DesignResult FieldReader::refused() const
     return {Run{}, m_refusal};
 }
 
+namespace {
+
+// What is wrong with a finished run, in words, and the inputs behind it; nothing when the run
+// can be shown.
+struct Fault {
+    std::string_view what;
+    std::uint64_t inputs = 0;
+};
+
+std::optional<Fault> faultOf(const Run &run)
+{
+    if (!run.allFinite())
+        return Fault{"no finite value", run.firstNonFiniteInputs()};
+    if (!run.allShownPlausible())
+        return Fault{"results too large for any footing", run.firstTooLargeInputs()};
+    return std::nullopt;
+}
+
+} // namespace
+
 DesignResult finish(Run run, std::span<const InputField> inputs)
 {
-    if (run.allFinite())
+    const std::optional<Fault> fault = faultOf(run);
+    if (!fault)
         return {std::move(run), std::nullopt};
     // The inputs behind the quantity, in the order of the window's inputs.
     std::vector<const InputField *> named;
-    const std::uint64_t behind = run.firstNonFiniteInputs();
     for (std::size_t i = 0; i < inputs.size() && i < 64; ++i) {
-        if (behind >> i & 1u)
+        if (fault->inputs >> i & 1u)
             named.push_back(&inputs[i]);
     }
     // A quantity noted as a bare number does not know them: every number the run read.
@@ -196,7 +216,7 @@ DesignResult finish(Run run, std::span<const InputField> inputs)
     }
     if (named.empty())
         return finish(std::move(run), "the loads, sizes and strengths");
-    std::string message = "These inputs give no finite value:";
+    std::string message = "These inputs give " + std::string(fault->what) + ":";
     for (std::size_t i = 0; i < named.size(); ++i)
         message += (i ? ", \"" : " \"") + std::string(named[i]->caption) + "\"";
     message += ". Check them.";
@@ -205,10 +225,12 @@ DesignResult finish(Run run, std::span<const InputField> inputs)
 
 DesignResult finish(Run run, std::string_view blame)
 {
-    if (run.allFinite())
+    const std::optional<Fault> fault = faultOf(run);
+    if (!fault)
         return {std::move(run), std::nullopt};
-    return {Run{},
-            Refusal{{}, "These inputs give no finite value. Check " + std::string(blame) + "."}};
+    return {Run{}, Refusal{{},
+                           "These inputs give " + std::string(fault->what) + ". Check " +
+                               std::string(blame) + "."}};
 }
 
 } // namespace core

@@ -117,9 +117,10 @@ private:
 };
 
 // Seals a finished run: refuses it if any number written or noted is not finite, so the
-// window never shows inf or nan. The refusal names, by caption, the inputs the first such
-// quantity was computed from (or, for a quantity noted as a bare number, the inputs the run
-// read), and is addressed to the first of them.
+// window never shows inf or nan, or if a field would show more than kLargestShown, the sign
+// of inputs that are each plausible but absurd together. The refusal names, by caption, the
+// inputs the first such quantity was computed from (or, for a quantity noted as a bare number,
+// the numbers the run read), and is addressed to the first of them.
 DesignResult finish(Run run, std::span<const InputField> inputs);
 // The same for a run whose quantities do not carry their inputs: `blame` says in words which
 // inputs to look at ("the loads, sizes and strengths").
