@@ -6,6 +6,7 @@
 #include "report/render.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <optional>
 #include <ostream>
@@ -54,6 +55,8 @@ void printHelp(std::span<const core::DesignWindowInfo *const> windows, std::ostr
            "               events (see docs/report-json.md)\n"
            "  --project-name TEXT, --mark TEXT, --designer TEXT, --date TEXT\n"
            "               the report's title block (the date defaults to today's)\n"
+           "Each number must lie in the range its input lists below (both ends included);\n"
+           "a number outside it is refused.\n"
            "Exit status: 0 designed, 1 input refused or the PDF not written (the reason on\n"
            "stderr; nothing is printed or written), 2 usage error.\n";
     printProjectHelp(out);
@@ -74,7 +77,10 @@ void printHelp(std::span<const core::DesignWindowInfo *const> windows, std::ostr
             std::string name(input.control);
             name.resize(std::max<size_t>(name.size(), 8), ' ');
             out << "  " << name << "  " << input.caption << "  [default \""
-                << core::defaultText(*window, input.control) << "\"]\n";
+                << core::defaultText(*window, input.control) << "\"";
+            if (input.hasRange())
+                out << ", " << core::rangeText(input);
+            out << "]\n";
         }
     }
 }
@@ -192,8 +198,8 @@ int run(std::span<const std::string> args, std::span<const core::DesignWindowInf
     }
     const core::DesignWindowInfo *window = findWindow(windows, args.front());
     if (!window)
-        return usageError(err, "unknown window \"" + args.front() +
-                                   "\"; the windows are isolated, strip, combined and strap.");
+        return usageError(err, "unknown window " + core::quoteTyped(args.front()) +
+                                   "; the windows are isolated, strip, combined and strap.");
 
     core::DesignRequest request = core::defaultRequest(*window);
     report::TitleBlock title = report::defaultTitle();
@@ -230,10 +236,12 @@ int run(std::span<const std::string> args, std::span<const core::DesignWindowInf
             if (i + 1 == args.size())
                 return usageError(err, "--case needs a number from 0 to " +
                                            std::to_string(window->caseNames.size() - 1) + ".");
+            // A whole number of the window's cases, checked as a double: only then is it
+            // small enough to become an int.
             const core::ParsedNumber number = core::parseNumber(args[++i]);
             const auto cases = static_cast<double>(window->caseNames.size());
-            if (!number.ok() || number.value != static_cast<int>(number.value) ||
-                number.value < 0 || number.value >= cases)
+            if (!number.ok() || !(number.value >= 0 && number.value < cases) ||
+                number.value != std::floor(number.value))
                 return usageError(err, "--case needs a number from 0 to " +
                                            std::to_string(window->caseNames.size() - 1) + ".");
             request.footingCase = static_cast<int>(number.value);
@@ -241,11 +249,12 @@ int run(std::span<const std::string> args, std::span<const core::DesignWindowInf
             const std::string name = arg.substr(0, equals);
             auto field = request.texts.find(name);
             if (field == request.texts.end())
-                return usageError(err, "the " + args.front() + " window has no input \"" + name +
-                                           "\"; see foundations-calc --help.");
+                return usageError(err, "the " + args.front() + " window has no input " +
+                                           core::quoteTyped(name) +
+                                           "; see foundations-calc --help.");
             field->second = arg.substr(equals + 1);
         } else {
-            return usageError(err, "unexpected argument \"" + arg + "\".");
+            return usageError(err, "unexpected argument " + core::quoteTyped(arg) + ".");
         }
     }
 

@@ -728,7 +728,7 @@ core::DesignResult CombinedDesign::design()
     quantities();
     planSketch();
     sectionSketch();
-    return core::finish(std::move(run), "the loads, the column sizes and the material properties");
+    return core::finish(std::move(run), tables::kInputs);
 }
 
 } // namespace

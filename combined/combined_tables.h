@@ -7,6 +7,7 @@
 
 #include "core/control_table.h"
 #include "core/design.h"
+#include "core/input_ranges.h"
 
 #include <array>
 #include <string_view>
@@ -463,25 +464,26 @@ inline constexpr std::array kControls{
 };
 
 // Every input, list and option the design reads: its control, the caption the user knows it
-// by, the symbol the calculation writes for it, and its unit.
+// by, the symbol the calculation writes for it, its unit and the range of plausible numbers.
 inline constexpr std::array kInputs{
-    InputField{"Text1", "P1 (ton)", "P1", "t"},
-    InputField{"Text2", "P2 (ton)", "P2", "t"},
-    InputField{"Text6", "C1 b (cm)", "bc1", "cm"},
-    InputField{"Text7", "C1 t (cm)", "tc1", "cm"},
-    InputField{"Text8", "C2 b (cm)", "bc2", "cm"},
-    InputField{"Text9", "C2 t (cm)", "tc2", "cm"},
-    InputField{"Text10", "fcu (kg\\cm2)", "fcu", "kg/cm2"},
-    InputField{"Text11", "fy (kg\\cm2)", "fy", "kg/cm2"},
-    InputField{"Text12", "B \\ C (kg\\cm2)", "qall", "kg/cm2"},
-    InputField{"Text5", "Cover (cm)", "cover", "cm"},
-    InputField{"Text13", "Column Spacing (L)", "S", "m"},
-    InputField{"Text3", "Assume PC Depth (cm)", "t1", "cm"},
-    InputField{"Text4", "Assume RC Depth (cm)", "t", "cm"},
-    InputField{"Combo1", "Top Rienf. Diam. (mm)", "φtop", "mm"},
-    InputField{"Combo2", "Bott. Rienf. Diam. (mm)", "φbot", "mm"},
-    InputField{"Combo3", "Beam -1- Diam. (mm)", "φb1", "mm"},
-    InputField{"Combo4", "Beam -2- Diam. (mm)", "φb2", "mm"},
+    core::ranged({"Text1", "P1 (ton)", "P1", "t"}, core::ranges::kColumnLoad),
+    core::ranged({"Text2", "P2 (ton)", "P2", "t"}, core::ranges::kColumnLoad),
+    core::ranged({"Text6", "C1 b (cm)", "bc1", "cm"}, core::ranges::kColumnSide),
+    core::ranged({"Text7", "C1 t (cm)", "tc1", "cm"}, core::ranges::kColumnSide),
+    core::ranged({"Text8", "C2 b (cm)", "bc2", "cm"}, core::ranges::kColumnSide),
+    core::ranged({"Text9", "C2 t (cm)", "tc2", "cm"}, core::ranges::kColumnSide),
+    core::ranged({"Text10", "fcu (kg\\cm2)", "fcu", "kg/cm2"}, core::ranges::kConcreteStrength),
+    core::ranged({"Text11", "fy (kg\\cm2)", "fy", "kg/cm2"}, core::ranges::kSteelYield),
+    core::ranged({"Text12", "B \\ C (kg\\cm2)", "qall", "kg/cm2"}, core::ranges::kSoilStress),
+    core::ranged({"Text5", "Cover (cm)", "cover", "cm"}, core::ranges::kCover),
+    core::ranged({"Text13", "Column Spacing (L)", "S", "m"}, core::ranges::kColumnSpacing),
+    core::ranged({"Text3", "Assume PC Depth (cm)", "t1", "cm"},
+                 core::ranges::kPlainConcreteThickness),
+    core::ranged({"Text4", "Assume RC Depth (cm)", "t", "cm"}, core::ranges::kReinforcedThickness),
+    core::ranged({"Combo1", "Top Rienf. Diam. (mm)", "φtop", "mm"}, core::ranges::kBarDiameter),
+    core::ranged({"Combo2", "Bott. Rienf. Diam. (mm)", "φbot", "mm"}, core::ranges::kBarDiameter),
+    core::ranged({"Combo3", "Beam -1- Diam. (mm)", "φb1", "mm"}, core::ranges::kBarDiameter),
+    core::ranged({"Combo4", "Beam -2- Diam. (mm)", "φb2", "mm"}, core::ranges::kBarDiameter),
 };
 
 } // namespace combined::tables

@@ -1,5 +1,6 @@
 #include "core/design.h"
 
+#include "core/number_format.h"
 #include "core/number_text.h"
 
 #include <algorithm>
@@ -42,6 +43,16 @@ std::string_view captionOf(const DesignWindowInfo &window, std::string_view cont
     return {};
 }
 
+std::string rangeText(const InputField &input)
+{
+    if (!input.hasRange())
+        return {};
+    std::string text = formatNumber(input.low) + " to " + formatNumber(input.high);
+    if (!input.unit.empty())
+        text += " " + std::string(input.unit);
+    return text;
+}
+
 FieldReader::FieldReader(const FieldTexts &texts, std::span<const InputField> inputs)
     : m_texts(texts), m_inputs(inputs)
 {}
@@ -55,14 +66,28 @@ std::string FieldReader::quoted(std::string_view control) const
     return "\"" + std::string(control) + "\"";
 }
 
+const InputField *FieldReader::field(std::string_view control) const
+{
+    for (const InputField &input : m_inputs) {
+        if (input.control == control)
+            return &input;
+    }
+    return nullptr;
+}
+
+std::string_view FieldReader::textOf(std::string_view control) const
+{
+    const auto text = m_texts.find(control);
+    return text == m_texts.end() ? std::string_view{} : std::string_view(text->second);
+}
+
 std::optional<double> FieldReader::read(std::string_view control)
 {
     if (failed())
         return std::nullopt;
     m_read.emplace_back(control);
-    const auto text = m_texts.find(control);
-    const ParsedNumber parsed =
-        parseNumber(text == m_texts.end() ? std::string_view{} : text->second);
+    const std::string_view text = textOf(control);
+    const ParsedNumber parsed = parseNumber(text);
     if (parsed.ok())
         return parsed.value;
     switch (*parsed.error) {
@@ -70,14 +95,24 @@ std::optional<double> FieldReader::read(std::string_view control)
         refuse(control, quoted(control) + " is empty: type a number.");
         break;
     case NumberTextError::NotANumber:
-        refuse(control, quoted(control) + " must be a number, written with a decimal point (\"" +
-                            text->second + "\" is not).");
+        refuse(control, quoted(control) + " must be a number, written with a decimal point (" +
+                            quoteTyped(text) + " is not).");
         break;
     case NumberTextError::OutOfRange:
         refuse(control, quoted(control) + " is out of range: type a number of ordinary size.");
         break;
     }
     return std::nullopt;
+}
+
+bool FieldReader::inRange(std::string_view control, double value)
+{
+    const InputField *input = field(control);
+    if (!input || !input->hasRange() || (value >= input->low && value <= input->high))
+        return true;
+    refuse(control, quoted(control) + " must be from " + rangeText(*input) + " (" +
+                        quoteTyped(textOf(control)) + " is not).");
+    return false;
 }
 
 Term FieldReader::term(std::string_view control, double value) const
@@ -94,7 +129,10 @@ Term FieldReader::term(std::string_view control, double value) const
 
 Term FieldReader::number(std::string_view control)
 {
-    return term(control, read(control).value_or(0.0));
+    const std::optional<double> value = read(control);
+    if (!value || !inRange(control, *value))
+        return term(control, 0.0);
+    return term(control, *value);
 }
 
 bool FieldReader::selected(std::string_view control)
@@ -126,6 +164,8 @@ Term FieldReader::greaterThan(std::string_view control, double limit, std::strin
         refuse(control, quoted(control) + " must be greater than " + std::string(limitWords) + ".");
         return term(control, 0.0);
     }
+    if (!inRange(control, *value))
+        return term(control, 0.0);
     return term(control, *value);
 }
 
@@ -140,13 +180,63 @@ DesignResult FieldReader::refused() const
     return {Run{}, m_refusal};
 }
 
+namespace {
+
+// What is wrong with a finished run, in words, and the inputs behind it; nothing when the run
+// can be shown.
+struct Fault {
+    std::string_view what;
+    std::uint64_t inputs = 0;
+};
+
+std::optional<Fault> faultOf(const Run &run)
+{
+    if (!run.allFinite())
+        return Fault{"no finite value", run.firstNonFiniteInputs()};
+    if (!run.allShownPlausible())
+        return Fault{"results too large for any footing", run.firstTooLargeInputs()};
+    return std::nullopt;
+}
+
+} // namespace
+
+DesignResult finish(Run run, std::span<const InputField> inputs)
+{
+    const std::optional<Fault> fault = faultOf(run);
+    if (!fault)
+        return {std::move(run), std::nullopt};
+    // The inputs behind the quantity, in the order of the window's inputs.
+    std::vector<const InputField *> named;
+    for (std::size_t i = 0; i < inputs.size() && i < 64; ++i) {
+        if (fault->inputs >> i & 1u)
+            named.push_back(&inputs[i]);
+    }
+    // A quantity noted as a bare number does not know them: every number the run read.
+    if (named.empty()) {
+        const std::vector<std::string> &read = run.inputsRead();
+        for (const InputField &input : inputs) {
+            if (!input.unit.empty() &&
+                std::find(read.begin(), read.end(), input.control) != read.end())
+                named.push_back(&input);
+        }
+    }
+    if (named.empty())
+        return finish(std::move(run), "the loads, sizes and strengths");
+    std::string message = "These inputs give " + std::string(fault->what) + ":";
+    for (std::size_t i = 0; i < named.size(); ++i)
+        message += (i ? ", \"" : " \"") + std::string(named[i]->caption) + "\"";
+    message += ". Check them.";
+    return {Run{}, Refusal{std::string(named.front()->control), std::move(message)}};
+}
+
 DesignResult finish(Run run, std::string_view blame)
 {
-    if (run.allFinite())
+    const std::optional<Fault> fault = faultOf(run);
+    if (!fault)
         return {std::move(run), std::nullopt};
     return {Run{}, Refusal{{},
-                           "These inputs give no finite value for " + run.firstNonFinite() +
-                               ". Check " + std::string(blame) + "."}};
+                           "These inputs give " + std::string(fault->what) + ". Check " +
+                               std::string(blame) + "."}};
 }
 
 } // namespace core

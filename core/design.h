@@ -22,10 +22,17 @@ struct InputField {
     std::string_view caption;
     std::string_view symbol = {}; // as the calculation writes it: "fcu", "qall", "φL"
     std::string_view unit = {};   // "t", "cm", "kg/cm2"; empty for an option
-    // The plausible range of a number; low == high means no range is set.
+    // The plausible range of a number, both ends included; low == high means no range is set.
+    // A number outside it is refused, naming the field and the range.
     double low = 0;
     double high = 0;
+
+    constexpr bool hasRange() const { return low < high; }
 };
+
+// The range of an input as messages and the help text write it: "1800 to 8000 kg/cm2"; empty
+// when the input has none.
+std::string rangeText(const InputField &input);
 
 // Why a run was refused: the field (by control and caption) and the condition it breaks.
 struct Refusal {
@@ -73,7 +80,9 @@ DesignRequest defaultRequest(const DesignWindowInfo &window, int footingCase = 0
 std::string_view captionOf(const DesignWindowInfo &window, std::string_view control);
 
 // Reads and validates input texts, keeping the first failure. After a failure every read
-// returns 0 and the design function should stop and return refused().
+// returns 0 and the design function should stop and return refused(). A number outside its
+// input's plausible range is refused (after the condition of positive() or greaterThan(), so
+// "must be greater than 0" still comes first for a zero or negative text).
 class FieldReader
 {
 public:
@@ -98,7 +107,10 @@ public:
     std::string quoted(std::string_view control) const; // the caption in double quotes
 
 private:
+    const InputField *field(std::string_view control) const;
+    std::string_view textOf(std::string_view control) const;
     std::optional<double> read(std::string_view control);
+    bool inRange(std::string_view control, double value);
     Term term(std::string_view control, double value) const;
 
     const FieldTexts &m_texts;
@@ -108,7 +120,13 @@ private:
 };
 
 // Seals a finished run: refuses it if any number written or noted is not finite, so the
-// window never shows inf or nan. `blame` names the inputs to look at.
+// window never shows inf or nan, or if a field would show more than kLargestShown, the sign
+// of inputs that are each plausible but absurd together. The refusal names, by caption, the
+// inputs the first such quantity was computed from (or, for a quantity noted as a bare number,
+// the numbers the run read), and is addressed to the first of them.
+DesignResult finish(Run run, std::span<const InputField> inputs);
+// The same for a run whose quantities do not carry their inputs: `blame` says in words which
+// inputs to look at ("the loads, sizes and strengths").
 DesignResult finish(Run run, std::string_view blame);
 
 } // namespace core

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace core {
@@ -21,5 +23,15 @@ struct ParsedNumber {
 // point, an optional exponent ("1.5", "-0.5", ".5", "2e3"), blanks around it allowed. Anything
 // else is refused; the result is always finite. Independent of the process locale.
 ParsedNumber parseNumber(std::string_view text);
+
+// The longest typed text a message quotes, in shown characters (an escape counts as its
+// length); a longer text is cut and ends in "…".
+inline constexpr std::size_t kQuotedTextLength = 40;
+
+// Text the user typed, as a message quotes it: in double quotes, on one line, harmless on a
+// terminal and in a message box. Control characters, line and paragraph separators, bidi
+// controls and bytes that are not UTF-8 are shown escaped ("\n", "\t", "\x1B", "\u202E",
+// "\xFF"); a quote or backslash is escaped too; other characters (Arabic, "φ") are kept.
+std::string quoteTyped(std::string_view text);
 
 } // namespace core

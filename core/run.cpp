@@ -15,12 +15,14 @@ void Run::setText(std::string_view target, std::string_view text)
 void Run::setNumber(std::string_view target, double value)
 {
     checkFinite(target, value);
+    checkShown(target, value);
     setText(target, formatNumber(value));
 }
 
 void Run::setNumber(std::string_view target, const Term &value)
 {
     checkFinite(target, value.value(), value.inputs());
+    checkShown(target, value.value(), value.inputs());
     setText(target, formatNumber(value.value()));
 }
 
@@ -114,6 +116,14 @@ void Run::checkFinite(std::string_view name, double value, std::uint64_t inputs)
         m_allFinite = false;
         m_firstNonFinite = std::string(name);
         m_firstNonFiniteInputs = inputs;
+    }
+}
+
+void Run::checkShown(std::string_view target, double value, std::uint64_t inputs)
+{
+    if (std::fabs(value) > kLargestShown && m_firstTooLarge.empty()) {
+        m_firstTooLarge = std::string(target);
+        m_firstTooLargeInputs = inputs;
     }
 }
 

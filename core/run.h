@@ -36,6 +36,12 @@ struct TraceEntry {
     std::string note;               // why this formula applies: "dr = 45 ≤ t − cover = 55"
 };
 
+// The largest magnitude a result field may show. No footing within the plausible ranges of its
+// inputs needs more (its sizes are metres, its steel areas some thousands of cm2, its bar
+// counts some tens of thousands); a run that would show more has absurd inputs together, and
+// is refused rather than shown.
+inline constexpr double kLargestShown = 1e6;
+
 // The complete, ordered outcome of one design run.
 class Run
 {
@@ -83,9 +89,15 @@ public:
     // input field; 0 when it was noted as a bare number), for the refusal message.
     const std::string &firstNonFinite() const { return m_firstNonFinite; }
     std::uint64_t firstNonFiniteInputs() const { return m_firstNonFiniteInputs; }
+    // Every number written to a field was at most kLargestShown in magnitude; else the first
+    // field that would show more, and the inputs its number depends on.
+    bool allShownPlausible() const { return m_firstTooLarge.empty(); }
+    const std::string &firstTooLarge() const { return m_firstTooLarge; }
+    std::uint64_t firstTooLargeInputs() const { return m_firstTooLargeInputs; }
 
 private:
     void checkFinite(std::string_view name, double value, std::uint64_t inputs = 0);
+    void checkShown(std::string_view target, double value, std::uint64_t inputs = 0);
 
     std::vector<Event> m_events;
     std::vector<TraceEntry> m_trace;
@@ -100,6 +112,8 @@ private:
     bool m_allFinite = true;
     std::string m_firstNonFinite;
     std::uint64_t m_firstNonFiniteInputs = 0;
+    std::string m_firstTooLarge;
+    std::uint64_t m_firstTooLargeInputs = 0;
 };
 
 // One line of the headless command: "Label37=2.45", "show: Picture2", "hide: Picture3",

@@ -667,7 +667,7 @@ core::DesignResult design(const core::DesignRequest &request)
     bond(run, calc);
     quantities(run, calc);
     sketch(run, calc);
-    return core::finish(std::move(run), "the loads, sizes and strengths");
+    return core::finish(std::move(run), tables::kInputs);
 }
 
 const core::DesignWindowInfo &windowInfo()

@@ -5,6 +5,7 @@
 #include "core/control_table.h"
 #include "core/design.h"
 #include "isolated/isolated_design.h"
+#include "core/input_ranges.h"
 
 #include <array>
 #include <span>
@@ -441,21 +442,23 @@ inline constexpr std::array kIsolated{
 };
 
 // Every input, list and option the design reads: its control, the caption the user knows it
-// by, the symbol the calculation writes for it, and its unit.
+// by, the symbol the calculation writes for it, its unit and the range of plausible numbers.
 inline constexpr std::array kInputs{
-    InputField{"Text1", "P (ton)", "P", "t"},
-    InputField{"Text10", "M (t.m)", "M", "t.m"},
-    InputField{"Text2", "Assume PC Footing Thickness", "t1", "cm"},
-    InputField{"Text3", "Assume RC Footing Thickness", "t", "cm"},
-    InputField{"Text4", "Cover", "cover", "cm"},
-    InputField{"Text5", "t (cm)", "tc", "cm"},
-    InputField{"Text6", "b (cm)", "bc", "cm"},
-    InputField{"Text7", "fcu (kg\\cm2)", "fcu", "kg/cm2"},
-    InputField{"Text8", "fy (kg\\cm2)", "fy", "kg/cm2"},
-    InputField{"Text9", "qall (kg\\cm2)", "qall", "kg/cm2"},
-    InputField{"Text11", "Assume L1 (m)", "L1", "m"},
-    InputField{"Combo2", "Long Rienforcement: Diam. Of Used Bars(mm)", "φL", "mm"},
-    InputField{"Combo1", "Short Rienforcement: Diam. Of Used Bars(mm)", "φS", "mm"},
+    ranged({"Text1", "P (ton)", "P", "t"}, ranges::kColumnLoad),
+    ranged({"Text10", "M (t.m)", "M", "t.m"}, ranges::kColumnMoment),
+    ranged({"Text2", "Assume PC Footing Thickness", "t1", "cm"}, ranges::kPlainConcreteThickness),
+    ranged({"Text3", "Assume RC Footing Thickness", "t", "cm"}, ranges::kReinforcedThickness),
+    ranged({"Text4", "Cover", "cover", "cm"}, ranges::kCover),
+    ranged({"Text5", "t (cm)", "tc", "cm"}, ranges::kColumnSide),
+    ranged({"Text6", "b (cm)", "bc", "cm"}, ranges::kColumnSide),
+    ranged({"Text7", "fcu (kg\\cm2)", "fcu", "kg/cm2"}, ranges::kConcreteStrength),
+    ranged({"Text8", "fy (kg\\cm2)", "fy", "kg/cm2"}, ranges::kSteelYield),
+    ranged({"Text9", "qall (kg\\cm2)", "qall", "kg/cm2"}, ranges::kSoilStress),
+    ranged({"Text11", "Assume L1 (m)", "L1", "m"}, ranges::kFootingLength),
+    ranged({"Combo2", "Long Rienforcement: Diam. Of Used Bars(mm)", "φL", "mm"},
+           ranges::kBarDiameter),
+    ranged({"Combo1", "Short Rienforcement: Diam. Of Used Bars(mm)", "φS", "mm"},
+           ranges::kBarDiameter),
 };
 
 inline constexpr std::array<std::string_view, 4> kCaseNames{"Uniform Stress", "Just No Tention",

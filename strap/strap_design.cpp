@@ -899,8 +899,7 @@ core::DesignResult design(const core::DesignRequest &request)
     core::Run run = strap.take();
     // A quantity that overflowed is the first thing to report, before any check it upset.
     if (finished || !run.allFinite())
-        return core::finish(std::move(run),
-                            "the loads, column sizes, spacing and bearing capacity");
+        return core::finish(std::move(run), tables::kInputs);
     return reader.refused();
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/control_table.h"
 #include "core/design.h"
+#include "core/input_ranges.h"
 
 #include <array>
 #include <cstddef>
@@ -570,27 +571,27 @@ template <std::size_t... N> constexpr auto join(const std::array<Control, N> &..
 }
 
 // Every input, list and option the design reads: its control, the caption the user knows it
-// by, the symbol the calculation writes for it, and its unit.
+// by, the symbol the calculation writes for it, its unit and the range of plausible numbers.
 inline constexpr std::array kInputs{
-    InputField{"Text1", "P1 (ton)", "P1", "t"},
-    InputField{"Text2", "P2 (ton)", "P2", "t"},
-    InputField{"Text3", "C1 b (cm)", "bc1", "cm"},
-    InputField{"Text4", "C1 t (cm)", "tc1", "cm"},
-    InputField{"Text5", "C2 b (cm)", "bc2", "cm"},
-    InputField{"Text6", "C2 t (cm)", "tc2", "cm"},
-    InputField{"Text7", "Assume PC Footing (cm)", "t1", "cm"},
-    InputField{"Text8", "Assume RC Footing (cm)", "t", "cm"},
-    InputField{"Text9", "Assume Strap Beam Thick. (cm)", "ts", "cm"},
-    InputField{"Text10", "Cover (cm)", "cover", "cm"},
-    InputField{"Text11", "fcu (kg\\cm2)", "fcu", "kg/cm2"},
-    InputField{"Text12", "fy (kg\\cm2)", "fy", "kg/cm2"},
-    InputField{"Text13", "B\\C (kg\\cm2)", "qall", "kg/cm2"},
-    InputField{"Text14", "Column Spacing (L)", "S", "m"},
-    InputField{"Combo1", "Footing -1- Main Rienf. Diam.(mm)", "φ1", "mm"},
-    InputField{"Combo2", "Footing -1- Secondary Rienf. Diam.(mm)", "φ2", "mm"},
-    InputField{"Combo3", "Footing -2- Main Rienf. Diam.(mm)", "φ3", "mm"},
-    InputField{"Combo4", "Footing -2- Secondary Rienf. Diam.(mm)", "φ4", "mm"},
-    InputField{"Combo5", "Strap Beam Diam. Of Bars (mm)", "φ5", "mm"},
+    ranged({"Text1", "P1 (ton)", "P1", "t"}, ranges::kColumnLoad),
+    ranged({"Text2", "P2 (ton)", "P2", "t"}, ranges::kColumnLoad),
+    ranged({"Text3", "C1 b (cm)", "bc1", "cm"}, ranges::kColumnSide),
+    ranged({"Text4", "C1 t (cm)", "tc1", "cm"}, ranges::kColumnSide),
+    ranged({"Text5", "C2 b (cm)", "bc2", "cm"}, ranges::kColumnSide),
+    ranged({"Text6", "C2 t (cm)", "tc2", "cm"}, ranges::kColumnSide),
+    ranged({"Text7", "Assume PC Footing (cm)", "t1", "cm"}, ranges::kPlainConcreteThickness),
+    ranged({"Text8", "Assume RC Footing (cm)", "t", "cm"}, ranges::kReinforcedThickness),
+    ranged({"Text9", "Assume Strap Beam Thick. (cm)", "ts", "cm"}, ranges::kReinforcedThickness),
+    ranged({"Text10", "Cover (cm)", "cover", "cm"}, ranges::kCover),
+    ranged({"Text11", "fcu (kg\\cm2)", "fcu", "kg/cm2"}, ranges::kConcreteStrength),
+    ranged({"Text12", "fy (kg\\cm2)", "fy", "kg/cm2"}, ranges::kSteelYield),
+    ranged({"Text13", "B\\C (kg\\cm2)", "qall", "kg/cm2"}, ranges::kSoilStress),
+    ranged({"Text14", "Column Spacing (L)", "S", "m"}, ranges::kColumnSpacing),
+    ranged({"Combo1", "Footing -1- Main Rienf. Diam.(mm)", "φ1", "mm"}, ranges::kBarDiameter),
+    ranged({"Combo2", "Footing -1- Secondary Rienf. Diam.(mm)", "φ2", "mm"}, ranges::kBarDiameter),
+    ranged({"Combo3", "Footing -2- Main Rienf. Diam.(mm)", "φ3", "mm"}, ranges::kBarDiameter),
+    ranged({"Combo4", "Footing -2- Secondary Rienf. Diam.(mm)", "φ4", "mm"}, ranges::kBarDiameter),
+    ranged({"Combo5", "Strap Beam Diam. Of Bars (mm)", "φ5", "mm"}, ranges::kBarDiameter),
 };
 
 } // namespace strap::tables

@@ -18,8 +18,6 @@ namespace {
 using core::Term;
 
 constexpr std::string_view kNoLength = "-----"; // a strip has no length of its own
-constexpr std::string_view kBlame =
-    "that every load, size, strength and bar diameter is a number of ordinary size";
 
 // The names the record gives the two members a run designs.
 constexpr std::string_view kFooting = "Strip footing";
@@ -972,7 +970,7 @@ core::DesignResult design(const core::DesignRequest &request)
     }
     if (in.failed())
         return in.refused();
-    return core::finish(std::move(run), kBlame);
+    return core::finish(std::move(run), captions);
 }
 
 const core::DesignWindowInfo &windowInfo()

@@ -3,6 +3,7 @@
 #include "core/case_table.h"
 #include "core/control_table.h"
 #include "core/design.h"
+#include "core/input_ranges.h"
 
 #include <array>
 #include <span>
@@ -521,25 +522,27 @@ constexpr std::span<const CaseChange> caseChanges(int footingCase)
 }
 
 // Every input, list and option the design reads: its control, the caption the user knows it
-// by, the symbol the calculation writes for it, and its unit.
+// by, the symbol the calculation writes for it, its unit and the range of plausible numbers.
 inline constexpr std::array kInputs{
-    InputField{"Text1", "P (ton\\m)", "P", "t/m"},
-    InputField{"Text10", "M (t.m)", "M", "t.m/m"},
-    InputField{"Text2", "Assume PC Footing Thickness", "t1", "cm"},
-    InputField{"Text3", "Assume RC Footing Thickness", "t", "cm"},
-    InputField{"Text4", "Cover", "cover", "cm"},
-    InputField{"Text5", "Thickness (cm)", "tw", "cm"},
-    InputField{"Text6", "b (cm)", "b", "cm"},
-    InputField{"Text11", "t (cm)", "tcol", "cm"},
-    InputField{"Text12", "Column Spacing", "S", "m"},
-    InputField{"Text7", "fcu (kg\\cm2)", "fcu", "kg/cm2"},
-    InputField{"Text8", "fy (kg\\cm2)", "fy", "kg/cm2"},
-    InputField{"Text9", "qall (kg\\cm2)", "qall", "kg/cm2"},
-    InputField{"Text13", "Assume Beam Thickness", "tb", "cm"},
-    InputField{"Combo1", "Main Rienforcement: Diam. Of Used Bars(mm)", "φmain", "mm"},
-    InputField{"Combo2", "Secondary Rienforcement: Diam. Of Used Bars(mm)", "φsec", "mm"},
-    InputField{"Combo3", "Stirrup Diam.", "φst", "mm"},
-    InputField{"Combo4", "Bar Diam. For Beam", "φb", "mm"},
+    ranged({"Text1", "P (ton\\m)", "P", "t/m"}, ranges::kWallLoad),
+    ranged({"Text10", "M (t.m)", "M", "t.m/m"}, ranges::kWallMoment),
+    ranged({"Text2", "Assume PC Footing Thickness", "t1", "cm"}, ranges::kPlainConcreteThickness),
+    ranged({"Text3", "Assume RC Footing Thickness", "t", "cm"}, ranges::kReinforcedThickness),
+    ranged({"Text4", "Cover", "cover", "cm"}, ranges::kCover),
+    ranged({"Text5", "Thickness (cm)", "tw", "cm"}, ranges::kWallThickness),
+    ranged({"Text6", "b (cm)", "b", "cm"}, ranges::kColumnSide),
+    ranged({"Text11", "t (cm)", "tcol", "cm"}, ranges::kColumnSide),
+    ranged({"Text12", "Column Spacing", "S", "m"}, ranges::kColumnSpacing),
+    ranged({"Text7", "fcu (kg\\cm2)", "fcu", "kg/cm2"}, ranges::kConcreteStrength),
+    ranged({"Text8", "fy (kg\\cm2)", "fy", "kg/cm2"}, ranges::kSteelYield),
+    ranged({"Text9", "qall (kg\\cm2)", "qall", "kg/cm2"}, ranges::kSoilStress),
+    ranged({"Text13", "Assume Beam Thickness", "tb", "cm"}, ranges::kReinforcedThickness),
+    ranged({"Combo1", "Main Rienforcement: Diam. Of Used Bars(mm)", "φmain", "mm"},
+           ranges::kBarDiameter),
+    ranged({"Combo2", "Secondary Rienforcement: Diam. Of Used Bars(mm)", "φsec", "mm"},
+           ranges::kBarDiameter),
+    ranged({"Combo3", "Stirrup Diam.", "φst", "mm"}, ranges::kBarDiameter),
+    ranged({"Combo4", "Bar Diam. For Beam", "φb", "mm"}, ranges::kBarDiameter),
     InputField{"Option1", "Brick Wall", "brick wall", ""},
 };
 
@@ -548,6 +551,8 @@ inline constexpr std::array kColumnInputs = [] {
     auto inputs = kInputs;
     inputs[0].caption = "P (ton)";
     inputs[0].unit = "t";
+    inputs[0].low = ranges::kColumnLoad.low;
+    inputs[0].high = ranges::kColumnLoad.high;
     return inputs;
 }();
 

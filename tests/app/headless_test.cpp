@@ -16,7 +16,7 @@ constexpr std::array kControls{
     Control{.name = "Combo1", .kind = Kind::ComboBox, .text = "12"},
     Control{.name = "Option1", .kind = Kind::OptionButton, .text = kSelected},
 };
-constexpr std::array kInputs{InputField{"Text1", "P (ton)"},
+constexpr std::array kInputs{InputField{"Text1", "P (ton)", "P", "t", 1, 5000},
                              InputField{"Combo1", "Diam. Of Used Bars(mm)"},
                              InputField{"Option1", "Brick Wall"}};
 constexpr std::array<std::string_view, 2> kCases{"Uniform Stress", "Just No Tention"};
@@ -100,17 +100,35 @@ TEST(Headless, AnOptionTakesOnlyItsTwoTexts)
     EXPECT_EQ(o.err, "\"Brick Wall\" is an option: 1 selects it, 0 clears it.\n");
 }
 
+TEST(Headless, ANumberOutsideItsRangeIsRefusedNamingFieldAndRange)
+{
+    const Outcome o = run({"isolated", "Text1=1e300"});
+    EXPECT_EQ(o.code, headless::kRefused);
+    EXPECT_EQ(o.out, "");
+    EXPECT_EQ(o.err, "\"P (ton)\" must be from 1 to 5000 t (\"1e300\" is not).\n");
+}
+
 TEST(Headless, UsageErrors)
 {
     struct Case {
         std::vector<std::string> args;
-        const char *says;
+        std::string says;
     };
     for (const Case &c : {Case{{}, "name a window"}, Case{{"spread"}, "unknown window \"spread\""},
                           Case{{"isolated", "Text99=5"}, "has no input \"Text99\""},
                           Case{{"isolated", "--case"}, "--case needs a number from 0 to 1"},
                           Case{{"isolated", "--case", "2"}, "--case needs a number from 0 to 1"},
                           Case{{"isolated", "--case", "0.5"}, "--case needs a number"},
+                          // Far beyond an int: refused before any conversion (UBSan checks).
+                          Case{{"isolated", "--case", "99999999999"}, "--case needs a number"},
+                          Case{{"isolated", "--case", "-1e300"}, "--case needs a number"},
+                          Case{{"isolated", "--case", "1e308"}, "--case needs a number"},
+                          Case{{"isolated", "--case", "-0.5"}, "--case needs a number"},
+                          // Typed text is quoted on one line, escapes shown, not acted on.
+                          Case{{"spr\x1b[2J\nead"}, "unknown window \"spr\\x1B[2J\\nead\""},
+                          Case{{"isolated", "Te\nxt1=5"}, "has no input \"Te\\nxt1\""},
+                          Case{{"isolated", std::string(1000, '-')},
+                               "unexpected argument \"" + std::string(40, '-') + "…\"."},
                           Case{{"isolated", "--concrete"}, "--concrete applies to the strip"},
                           Case{{"isolated", "extra"}, "unexpected argument \"extra\""}}) {
         const Outcome o = run(c.args);
@@ -127,7 +145,8 @@ TEST(Headless, HelpListsEachWindowWithItsInputsCaptionsAndDefaults)
     EXPECT_EQ(o.code, headless::kDesigned);
     EXPECT_NE(o.out.find("isolated  (Design Of Isolated Footing)"), std::string::npos);
     EXPECT_NE(o.out.find("cases: 0 \"Uniform Stress\", 1 \"Just No Tention\""), std::string::npos);
-    EXPECT_NE(o.out.find("Text1     P (ton)  [default \"90\"]"), std::string::npos);
+    EXPECT_NE(o.out.find("Text1     P (ton)  [default \"90\", 1 to 5000 t]"), std::string::npos);
+    EXPECT_NE(o.out.find("Combo1    Diam. Of Used Bars(mm)  [default \"12\"]"), std::string::npos);
     EXPECT_NE(o.out.find("wall: brick, or concrete with --concrete (Option1=0)"),
               std::string::npos);
     EXPECT_EQ(run({"strip", "--help"}).out, o.out);

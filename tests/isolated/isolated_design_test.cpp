@@ -174,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"ZeroPcThickness", 0, {{"Text2", "0"}}, "Text2", "Assume PC Footing Thickness"},
         RefusalRow{"ThicknessEqualToCover",
                    0,
-                   {{"Text3", "5"}},
+                   {{"Text3", "12"}, {"Text4", "12"}},
                    "Text3",
                    "\"Assume RC Footing Thickness\" must be greater than \"Cover\""},
         RefusalRow{"ZeroLongBars", 0, {{"Combo2", "0"}}, "Combo2", "Long Rienforcement"},
@@ -192,7 +192,11 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"Text10", "-50"}, {"Text5", "200"}},
                    "Text10",
                    "long-direction moment negative"},
-        RefusalRow{"LoadTooLargeForADouble", 0, {{"Text1", "1e308"}}, "", "no finite value"}),
+        RefusalRow{"LoadFarAboveItsRange",
+                   0,
+                   {{"Text1", "1e308"}},
+                   "Text1",
+                   "\"P (ton)\" must be from 1 to 5000 t (\"1e308\" is not)."}),
     [](const auto &info) { return info.param.name; });
 
 TEST(IsolatedDesign, HiddenFieldsOfOtherCasesAreNotRead)

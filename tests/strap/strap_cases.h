@@ -38,7 +38,9 @@ inline const Lines kDefaults{
 // The lines with some fields' texts replaced.
 inline Lines replaced(Lines lines, const Texts &changes)
 {
-    for (const auto &[field, text] : changes) {
+    for (const auto &change : changes) {
+        // Named by references: clang 14 cannot capture a structured binding in a lambda.
+        const std::string &field = change.first, &text = change.second;
         const auto line = std::find_if(lines.begin(), lines.end(), [&](const std::string &l) {
             return l.rfind(field + "=", 0) == 0;
         });

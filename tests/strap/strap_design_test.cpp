@@ -182,7 +182,10 @@ INSTANTIATE_TEST_SUITE_P(
                     {{"Text14", "0.9"}, {"Text2", "1000"}},
                     "Text14",
                     "largest strap moment comes out negative"},
-        RefusedCase{"Overflow", {{"Text1", "1e308"}}, "", "no finite value for R1"}),
+        RefusedCase{"LoadFarAboveItsRange",
+                    {{"Text1", "1e308"}},
+                    "Text1",
+                    "\"P1 (ton)\" must be from 1 to 5000 t"}),
     [](const auto &info) { return info.param.name; });
 
 TEST(StrapTable, InputsAreFieldsAndListsWithTheirDefaultTexts)

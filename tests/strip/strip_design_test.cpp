@@ -250,7 +250,7 @@ INSTANTIATE_TEST_SUITE_P(
             "\"Assume PC Footing Thickness\" must be greater than 0."},
         Bad{"RcThicknessNotAboveCover",
             1,
-            {{"Text3", "5"}},
+            {{"Text3", "12"}, {"Text4", "12"}},
             "Text3",
             "\"Assume RC Footing Thickness\" must be greater than the cover (\"Cover\")."},
         Bad{"CoverZero", 2, {{"Text4", "0"}}, "Text4", "\"Cover\" must be greater than 0."},
@@ -277,7 +277,7 @@ INSTANTIATE_TEST_SUITE_P(
         Bad{"SpacingZero", 3, {{"Text12", "0"}}, "Text12", "\"Column Spacing\""},
         Bad{"BeamNotAboveCover",
             3,
-            {{"Text13", "5"}},
+            {{"Text13", "12"}, {"Text4", "12"}},
             "Text13",
             "\"Assume Beam Thickness\" must be greater than the cover (\"Cover\")."},
         Bad{"StirrupZero", 3, {{"Combo3", "0"}}, "Combo3", "\"Stirrup Diam.\""},
@@ -296,8 +296,12 @@ INSTANTIATE_TEST_SUITE_P(
             {{"Text10", "-14"}},
             "Text10",
             "no depth can be found"},
-        Bad{"HugeLoad", 0, {{"Text1", "1e300"}}, "", "These inputs give no finite value"},
-        Bad{"VanishingBars", 1, {{"Combo1", "1e-200"}}, "", "These inputs give no finite value"}),
+        Bad{"HugeLoad",
+            0,
+            {{"Text1", "1e300"}},
+            "Text1",
+            "\"P (ton\\m)\" must be from 1 to 500 t/m"},
+        Bad{"VanishingBars", 1, {{"Combo1", "1e-200"}}, "Combo1", "must be from 6 to 50 mm"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // --- the headless command -----------------------------------------------------------------------
