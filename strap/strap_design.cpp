@@ -676,10 +676,14 @@ void StrapDesign::moments(const Footing &f1, const Footing &f2, const Term &w1, 
                    "t.m", "at the inner end of footing 1");
     const Term atEnd2 = m_run.step("Mf2", pt2 * (L2 / half) - w2 * square(L2) / halfSquare, "t.m",
                                    "at the near end of footing 2");
-    const Term atC2Inner = m_run.step("Mc2i", w2 * (L2 / half + tc2 / half) - pt2 * (tc2 / half),
-                                      "t.m", "the diagram's value at C2, towards C1");
-    const Term atC2Outer = m_run.step("Mc2o", w2 * square(L2 - tc2) / halfSquare, "t.m",
-                                      "the diagram's value at C2, outwards");
+    // C2 stands in the middle of footing 2: from the far end of the footing, the soil acts over
+    // (L2 + tc2) / 2 to the face towards C1, and over the projection (L2 − tc2) / 2 to the
+    // outer face; the column's load, spread over its width, acts at tc2 / 2 from the inner face.
+    const Term atC2Inner =
+        m_run.step("Mc2i", w2 * square((L2 + tc2) / half) / 2.0 - pt2 * (tc2 / half), "t.m",
+                   "at the face of C2 towards C1");
+    const Term atC2Outer =
+        m_run.step("Mc2o", w2 * square((L2 - tc2) / half) / 2.0, "t.m", "at the outer face of C2");
     m_run.setNumber(kStrap.momentAtC1, roundHalfEven(atC1.value(), 2));
     m_run.setNumber(kStrap.momentAtFooting1End, roundHalfEven(atEnd1.value(), 2));
     m_run.setNumber(kStrap.momentAtFooting2End, roundHalfEven(atEnd2.value(), 2));

@@ -28,9 +28,11 @@ inline const Lines kDefaults{
     "Label101=2.45", "Label102=2.1", "Label103=0.4", "Label104=1.85", "Label105=1.5",
     "Label106=0.6", "Label63=16.5", "Label64=15", "Label58=20.35", "Label59=18", "Label123=15",
     "Label125=18", "Label124=12", "Label126=12",
-    // Strap: shears, moments (Label81 = 77 * 0.2 - 48.63 * 1600 / 20000), depth, steel.
+    // Strap: shears, moments (Label81 = 77 * 0.2 - 48.63 * 1600 / 20000; at the faces of C2,
+    // in the middle of its 1.85 m footing: Label86 = 51.14 * 1.275^2 / 2 - 110 * 0.35 and
+    // Label85 = 51.14 * 0.575^2 / 2), depth, steel.
     "Label76=57.55", "Label77=15.4", "Label78=15.4", "Label79=44.8", "Label80=29.4",
-    "Label81=11.51", "Label84=43.12", "Label83=14.25", "Label86=26.7", "Label85=33.81",
+    "Label81=11.51", "Label84=43.12", "Label83=14.25", "Label86=3.06", "Label85=8.45",
     "Label82=45.56", "Label68=1.2", "Label67=0.3", "Label71=13.76", "Label73=7", "Label107=7",
     "Label108=16", "Label121=7", "Label114=16", "Label127=7", "Label128=8", "Label113=4",
     "Label122=4"};
@@ -72,7 +74,7 @@ inline const Lines kFailsEveryCheck{
     "Label59=18", "Label123=9", "Label125=18", "Label124=12", "Label126=12", kBond2,
     // Strap.
     "Label76=82.21", "Label77=22", "Label78=22", "Label79=80.24", "Label80=58.24", "Label81=16.44",
-    "Label84=61.6", "Label83=18.7", "Label86=62.76", "Label85=58.24", "Label82=65.08",
+    "Label84=61.6", "Label83=18.7", "Label86=6.86", "Label85=14.56", "Label82=65.08",
     "Label68=1.45", "Label67=0.3", "Label71=16.14", "Label73=9", "Label107=9", "Label108=16",
     "Label121=9", "Label114=16", "Label127=8", "Label128=8", "Label113=5", "Label122=5"};
 
@@ -103,8 +105,8 @@ inline const std::vector<DesignCase> &designCases()
                               {"Label79", "43.78"},
                               {"Label80", "28.38"},
                               {"Label83", "13.48"},
-                              {"Label86", "27.72"},
-                              {"Label85", "29.8"},
+                              {"Label86", "2.06"},
+                              {"Label85", "7.45"},
                               {"Label67", "0.4"},
                               {"Label127", "6"},
                               {"Label113", "5"},
