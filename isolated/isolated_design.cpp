@@ -280,6 +280,16 @@ void rcFooting(core::Run &run, Calc &calc)
     calc.B = stepRcSide(run, "B", calc.B1, "B1");
     run.setNumber(kFields.rcLength, calc.L / kCmPerMetre);
     run.setNumber(kFields.rcWidth, calc.B / kCmPerMetre);
+    // A footing smaller than its column has no cantilever to design: the results stand as the
+    // rules give them, and the engineer is told.
+    const double tc = calc.v.tc.value(), bc = calc.v.bc.value();
+    if (calc.L.value() < tc || calc.B.value() < bc)
+        run.warn({std::string(kFooting),
+                  "The RC footing (" + core::metres(calc.L.value()) + " × " +
+                      core::metres(calc.B.value()) + ") is smaller than the column (" +
+                      core::metres(tc) + " × " + core::metres(bc) +
+                      "): it has no projection beyond the column to design.",
+                  {std::string(kFields.rcLength), std::string(kFields.rcWidth)}});
 }
 
 // Where the linear pressure turns negative at one edge, the soil cannot pull: the footing

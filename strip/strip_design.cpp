@@ -175,7 +175,7 @@ public:
     void wallLoads(bool withMoment);
     void bearing(const Term &B1);
     void writePcFooting(const Term &B1);
-    Term rcWidth(const Term &B1, double projection);
+    Term rcWidth(const Term &B1, double projection, const Term &carried, std::string_view what);
     Term wallSection(const Term &B, const Term &e, bool offCentre);
     rc::Depth depth(const Term &M);
     void shearCheck(const Term &xs, const Term &qsh);
@@ -237,8 +237,11 @@ void StripSteps::writePcFooting(const Term &B1)
     run.setNumber(kFields.pcThickness, v.t1 / rc::kCmPerMetre);
 }
 
-// The RC footing is `projection` narrower than the PC footing, unless that leaves nothing.
-Term StripSteps::rcWidth(const Term &B1, double projection)
+// The RC footing is `projection` narrower than the PC footing, unless that leaves nothing. A
+// footing narrower than the wall or beam it carries has no cantilever to design: the results
+// stand as the rules give them, and the engineer is told.
+Term StripSteps::rcWidth(const Term &B1, double projection, const Term &carried,
+                         std::string_view what)
 {
     run.heading("RC footing");
     const double reduced = (B1 - projection).value();
@@ -250,6 +253,12 @@ Term StripSteps::rcWidth(const Term &B1, double projection)
     const Term B = run.step("B", rc::rcSide(B1, projection), "cm", note);
     run.setText(kFields.rcLength, kNoLength);
     run.setNumber(kFields.rcWidth, B / rc::kCmPerMetre);
+    if (B.value() < carried.value())
+        run.warn({std::string(kFooting),
+                  "The RC footing (" + core::metres(B.value()) + " wide) is narrower than the " +
+                      std::string(what) + " it carries (" + core::metres(carried.value()) +
+                      "): it has no projection to design.",
+                  {std::string(kFields.rcWidth)}});
     return B;
 }
 
@@ -519,7 +528,7 @@ void wallUniform(const Inputs &v, bool withMoment, core::Run &run)
     s.wallLoads(withMoment);
     Slab slab;
     slab.B1 = uniformPcWidth(s);
-    slab.B = s.rcWidth(slab.B1, rc::kPcProjection);
+    slab.B = s.rcWidth(slab.B1, rc::kPcProjection, s.v.tw, "wall");
     run.heading("Soil pressure");
     const Term qc = run.step("qc", rc::kKgPerTonne * s.pt / (slab.B * s.bm), "kg/cm2",
                              withMoment ? "uniform: the wall stands e off the middle"
@@ -703,7 +712,7 @@ void wallNonUniform(core::FieldReader &in, const Inputs &v, core::Run &run)
     if (!eccentricPcWidth(in, s, slab))
         return;
     eccentricBearing(s, slab.B1);
-    slab.B = s.rcWidth(slab.B1, kNarrowPcProjection);
+    slab.B = s.rcWidth(slab.B1, kNarrowPcProjection, s.v.tw, "wall");
 
     run.heading("Soil pressure");
     const Term qc = run.step("qc", rc::kKgPerTonne * s.pt / (slab.B * s.bm), "kg/cm2", "mean");
@@ -878,7 +887,7 @@ void slabUnderBeam(StripSteps &s, const Term &w, Slab &slab)
                        "cm", "width for the working load 1.1 w / 1.5 on qall");
     s.writePcFooting(slab.B1);
     s.bearing(slab.B1);
-    slab.B = s.rcWidth(slab.B1, rc::kPcProjection);
+    slab.B = s.rcWidth(slab.B1, rc::kPcProjection, s.v.b, "beam");
 }
 
 // A row of columns at spacing S on a longitudinal beam of the columns' width, over a strip
