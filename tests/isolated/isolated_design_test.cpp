@@ -482,13 +482,24 @@ INSTANTIATE_TEST_SUITE_P(
             "NonUniform_M40_L1_2", 3, {{"Text10", "40"}, {"Text11", "2"}}, 88.78788, 4.24769}),
     [](const auto &info) { return info.param.name; });
 
+// The warnings about the soil under the footing (not those about its size against the column).
+std::vector<core::Warning> soilWarnings(const core::Run &run)
+{
+    std::vector<core::Warning> soil;
+    for (const core::Warning &warning : run.warnings()) {
+        if (warning.text.find("smaller than the column") == std::string::npos)
+            soil.push_back(warning);
+    }
+    return soil;
+}
+
 TEST(IsolatedDesign, ResultantOutsideTheFootingWarnsWithoutAContactPressure)
 {
     // e = 1390 / 99 = 14.04 cm, L1 = up5(84.2) = 85, L = 25: e ≥ L / 2.
     const core::DesignResult result = designed(1, {{"Text10", "13.9"}});
     ASSERT_TRUE(result.accepted());
-    ASSERT_EQ(result.run.warnings().size(), 1u);
-    EXPECT_NE(result.run.warnings().front().text.find("outside"), std::string::npos);
+    ASSERT_EQ(soilWarnings(result.run).size(), 1u);
+    EXPECT_NE(soilWarnings(result.run).front().text.find("outside"), std::string::npos);
     EXPECT_EQ(traced(result.run, "Lc"), nullptr);
 }
 
@@ -588,7 +599,7 @@ TEST(IsolatedDesignProperty, ChecksAgreeWithTheWindowAndEveryLineCanBeRedone)
         }
         const bool linear = footingCase == 1 || footingCase == 3;
         const bool tension = linear && std::min(valueOf(out, "qmin"), valueOf(out, "qmax")) < 0;
-        EXPECT_EQ(out.warnings().size(), tension ? 1u : 0u);
+        EXPECT_EQ(soilWarnings(out).size(), tension ? 1u : 0u);
     }
 }
 
