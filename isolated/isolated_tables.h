@@ -4,8 +4,8 @@
 #include "core/check_messages.h"
 #include "core/control_table.h"
 #include "core/design.h"
-#include "isolated/isolated_design.h"
 #include "core/input_ranges.h"
+#include "isolated/isolated_design.h"
 
 #include <array>
 #include <span>
