@@ -143,8 +143,8 @@ int runProject(std::span<const std::string> args,
                 return usageError(err, arg + " needs a file name.");
             file = args[++i];
         } else {
-            return usageError(err, "unexpected argument \"" + arg +
-                                       "\"; --project takes no window or inputs.");
+            return usageError(err, "unexpected argument " + core::quoteTyped(arg) +
+                                       "; --project takes no window or inputs.");
         }
     }
     if (!projectFile)

@@ -1,4 +1,5 @@
 #include "app/window_factories.h"
+#include "core/number_text.h"
 #include "shell/registry.h"
 
 #include <QApplication>
@@ -38,7 +39,8 @@ void startupMessages(QtMsgType type, const QMessageLogContext &context, const QS
     const QByteArray display = qgetenv("DISPLAY");
     const std::string problem =
         display.isEmpty() ? std::string("the display could not be opened.")
-                          : "the display \"" + display.toStdString() + "\" could not be opened.";
+                          : "the display " + core::quoteTyped(display.toStdString()) +
+                                " could not be opened.";
     explainHeadless(problem.c_str());
     std::_Exit(1);
 }

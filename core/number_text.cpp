@@ -142,14 +142,14 @@ ParsedNumber parseNumber(std::string_view text)
     return {value, std::nullopt};
 }
 
-std::string quoteTyped(std::string_view text)
+std::string quoteTyped(std::string_view text, std::size_t longest)
 {
     std::string quoted = "\"";
     std::size_t width = 0;
     while (!text.empty()) {
         const CodePoint c = decode(text);
         const Shown shown = show(c, text);
-        if (width + shown.width > kQuotedTextLength) {
+        if (width + shown.width > longest) {
             quoted += "…";
             break;
         }

@@ -32,6 +32,7 @@ inline constexpr std::size_t kQuotedTextLength = 40;
 // terminal and in a message box. Control characters, line and paragraph separators, bidi
 // controls and bytes that are not UTF-8 are shown escaped ("\n", "\t", "\x1B", "\u202E",
 // "\xFF"); a quote or backslash is escaped too; other characters (Arabic, "φ") are kept.
-std::string quoteTyped(std::string_view text);
+// A file name is quoted the same way with a longer limit, so its folder still shows.
+std::string quoteTyped(std::string_view text, std::size_t longest = kQuotedTextLength);
 
 } // namespace core

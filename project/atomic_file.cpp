@@ -1,5 +1,7 @@
 #include "project/atomic_file.h"
 
+#include "core/number_text.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
@@ -18,9 +20,12 @@ std::string reason(int error)
     return std::generic_category().message(error);
 }
 
+// A file name as messages show it: on one line, control characters escaped, long enough
+// to keep its folder.
 std::string quoted(const std::filesystem::path &file)
 {
-    return "\"" + file.string() + "\"";
+    constexpr std::size_t kLongestShownPath = 200;
+    return core::quoteTyped(file.string(), kLongestShownPath);
 }
 
 // Closes a file descriptor when it goes out of scope.

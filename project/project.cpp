@@ -9,9 +9,6 @@ namespace project {
 
 namespace {
 
-// At most this many bytes of a refused text are quoted back in a message.
-constexpr std::size_t kQuotedLength = 40;
-
 char lowerAscii(char c)
 {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -99,18 +96,7 @@ const core::DesignWindowInfo *findWindow(Catalogue windows, std::string_view com
 
 std::string quote(std::string_view text)
 {
-    std::string out = "\"";
-    std::size_t end = text.size();
-    if (end > kQuotedLength) {
-        end = kQuotedLength;
-        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-            --end;
-    }
-    for (std::size_t i = 0; i < end; ++i)
-        out += isControl(static_cast<unsigned char>(text[i])) ? '?' : text[i];
-    if (end < text.size())
-        out += "…";
-    return out + "\"";
+    return core::quoteTyped(text);
 }
 
 std::string footingName(std::size_t index, std::string_view mark)

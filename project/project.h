@@ -123,8 +123,8 @@ private:
 // The window of the catalogue with this command, or nullptr.
 const core::DesignWindowInfo *findWindow(Catalogue windows, std::string_view command);
 
-// How messages quote a text from a file or a field: in double quotes, control characters
-// shown as '?', cut short at a character boundary when long.
+// How messages quote a text from a file or a field: as core::quoteTyped quotes typed text,
+// on one short line with control characters escaped.
 std::string quote(std::string_view text);
 
 // How messages name a footing: `footing 3 ("F3")`, or `footing 3` before its mark is known.

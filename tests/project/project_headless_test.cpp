@@ -114,12 +114,25 @@ TEST(HeadlessProject, UsageErrors)
                           Case{{"--csv", "s.csv"}, "add --project FILE.fdn"},
                           Case{{"--project", "a.fdn", "--project", "b.fdn"}, "given twice"},
                           Case{{"--project", "a.fdn", "isolated"}, "unexpected argument"},
-                          Case{{"isolated", "--project", "a.fdn"}, "unexpected argument"}}) {
+                          Case{{"isolated", "--project", "a.fdn"}, "unexpected argument"},
+                          // Found by fuzzing: the argument is quoted on one line, escaped.
+                          Case{{"isolated\x06" "2", "--project", "\x0f-trce"},
+                               "unexpected argument \"isolated\\x062\";"}}) {
         const Outcome o = calc(c.args);
         EXPECT_EQ(o.code, headless::kUsageError) << c.says;
         EXPECT_EQ(o.out, "");
         EXPECT_NE(o.err.find(c.says), std::string::npos) << o.err;
+        EXPECT_EQ(o.err.substr(0, o.err.find('\n')).find_first_of("\x06\x0f"),
+                  std::string::npos);
     }
+}
+
+TEST(HeadlessProject, AFileNameIsQuotedOnOneLine)
+{
+    const Outcome o = calc({"--project", "no\nsuch\x1b[2J.fdn"});
+    EXPECT_EQ(o.code, headless::kRefused);
+    EXPECT_EQ(o.err, "foundations-calc: Cannot open \"no\\nsuch\\x1B[2J.fdn\": No such file or "
+                     "directory.\n");
 }
 
 TEST(HeadlessProject, HelpDescribesTheProjectCommand)
