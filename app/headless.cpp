@@ -109,6 +109,14 @@ std::string *titleField(report::TitleBlock &title, const std::string &flag)
     return nullptr;
 }
 
+bool isOneLineOfText(std::string_view text)
+{
+    return project::isUtf8(text) && std::none_of(text.begin(), text.end(), [](char c) {
+               const auto byte = static_cast<unsigned char>(c);
+               return byte < 0x20 || byte == 0x7F;
+           });
+}
+
 int usageError(std::ostream &err, const std::string &message)
 {
     err << "foundations-calc: " << message << "\n" << kUsage;
@@ -225,6 +233,12 @@ int run(std::span<const std::string> args, std::span<const core::DesignWindowInf
         } else if (std::string *field = titleField(title, arg)) {
             if (i + 1 == args.size() || args[i + 1].rfind("--", 0) == 0)
                 return usageError(err, arg + " needs a text.");
+            // The title block heads every page and goes into the JSON for scripts: one line of
+            // text, as a title is.
+            if (!isOneLineOfText(args[i + 1]))
+                return usageError(err, arg + " takes one line of text without control "
+                                             "characters, not " +
+                                             core::quoteTyped(args[i + 1]) + ".");
             *field = args[++i];
         } else if (arg == "--concrete") {
             if (window->wallOption.empty())

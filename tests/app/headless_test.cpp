@@ -288,7 +288,12 @@ TEST(HeadlessReport, UsageErrors)
           Case{{"pad", "--report", "a.pdf", "--report", "b.pdf"}, "--report may be given once."},
           Case{{"pad", "--report", "-", "--json"}, "both print on stdout"},
           Case{{"pad", "--project-name"}, "--project-name needs a text."},
-          Case{{"pad", "--date", "--json"}, "--date needs a text."}}) {
+          Case{{"pad", "--date", "--json"}, "--date needs a text."},
+          // Found by fuzzing: JSON leaves DEL as it is, so the title block refuses it.
+          Case{{"pad", "--json", "--date", "b\x7f"},
+               "--date takes one line of text without control characters, not \"b\\x7F\"."},
+          Case{{"pad", "--mark", "F1\nF2"}, "not \"F1\\nF2\""},
+          Case{{"pad", "--designer", "\xff\xfe"}, "--designer takes one line of text"}}) {
         const Outcome o = runReport(c.args, &pdf);
         EXPECT_EQ(o.code, headless::kUsageError) << c.says;
         EXPECT_EQ(o.out, "");
