@@ -1,3 +1,4 @@
+#include "app/project_windows.h"
 #include "app/window_factories.h"
 #include "core/number_text.h"
 #include "shell/registry.h"
@@ -72,7 +73,10 @@ int main(int argc, char *argv[])
     // Windows come and go in sequences; the shell decides when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    app::installProjectWindows();
     app::installWindowFactories();
-    shell::showWindow(shell::WindowKind::Start);
+    // Work kept from a session that did not end normally comes back first.
+    if (!app::offerRecovery())
+        shell::showWindow(shell::WindowKind::Start);
     return QApplication::exec();
 }

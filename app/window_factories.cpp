@@ -2,6 +2,7 @@
 
 #include "app/info_windows.h"
 #include "app/main_window.h"
+#include "app/project_windows.h"
 #include "app/start_window.h"
 #include "combined/combined_windows.h"
 #include "isolated/isolated_windows.h"
@@ -12,18 +13,33 @@
 
 namespace app {
 
+namespace {
+
+// A design window in the program keeps its texts in the open project.
+shell::ShellWindow *withProject(shell::ShellWindow *window)
+{
+    attachProject(static_cast<shell::DesignWindow &>(*window));
+    return window;
+}
+
+} // namespace
+
 void installWindowFactories()
 {
     using shell::WindowKind;
     shell::setFactory(WindowKind::Start, [] { return new StartWindow; });
-    shell::setFactory(WindowKind::MainWindow, [] { return new MainWindow; });
+    shell::setFactory(WindowKind::MainWindow, [] {
+        auto *window = new MainWindow;
+        attachProject(*window);
+        return window;
+    });
     shell::setFactory(WindowKind::TypeChooser, [] { return new TypeChooser; });
     shell::setFactory(WindowKind::IsolatedCases, isolated::createCaseChooser);
-    shell::setFactory(WindowKind::Isolated, isolated::createDesignWindow);
+    shell::setFactory(WindowKind::Isolated, [] { return withProject(isolated::createDesignWindow()); });
     shell::setFactory(WindowKind::StripCases, strip::createCaseChooser);
-    shell::setFactory(WindowKind::Strip, strip::createDesignWindow);
-    shell::setFactory(WindowKind::Combined, combined::createDesignWindow);
-    shell::setFactory(WindowKind::Strap, strap::createDesignWindow);
+    shell::setFactory(WindowKind::Strip, [] { return withProject(strip::createDesignWindow()); });
+    shell::setFactory(WindowKind::Combined, [] { return withProject(combined::createDesignWindow()); });
+    shell::setFactory(WindowKind::Strap, [] { return withProject(strap::createDesignWindow()); });
     shell::setFactory(WindowKind::Equation, [] { return new EquationWindow; });
     shell::setFactory(WindowKind::Help, [] { return new HelpWindow; });
     shell::setFactory(WindowKind::Pictures, [] { return new PicturesWindow; });

@@ -17,6 +17,7 @@ struct Registry {
     std::array<QPointer<ShellWindow>, kWindowKindCount> instances;
     int changesInProgress = 0;
     std::function<void()> quit = [] { QCoreApplication::quit(); };
+    std::function<bool(EndReason)> mayEnd;
 };
 
 Registry &registry()
@@ -46,13 +47,19 @@ void destroy(ShellWindow *window)
     window->deleteLater();
 }
 
-void endIfNothingOpen()
+bool mayEnd(EndReason reason)
 {
-    if (registry().changesInProgress == 0 && openWindowCount() == 0)
-        registry().quit();
+    return !registry().mayEnd || registry().mayEnd(reason);
 }
 
 } // namespace
+
+void endIfNothingOpen()
+{
+    if (registry().changesInProgress == 0 && openWindowCount() == 0 &&
+        mayEnd(EndReason::LastWindowClosed))
+        registry().quit();
+}
 
 void setFactory(WindowKind kind, Factory factory)
 {
@@ -139,6 +146,8 @@ void printWindow(WindowKind kind)
 
 void endProgram()
 {
+    if (!mayEnd(EndReason::Exit))
+        return;
     for (auto &slot : registry().instances) {
         if (ShellWindow *window = slot.data()) {
             slot.clear();
@@ -191,6 +200,11 @@ void backToMain(WindowKind designWindow)
 void setQuitHandler(std::function<void()> handler)
 {
     registry().quit = std::move(handler);
+}
+
+void setEndGuard(std::function<bool(EndReason)> mayEnd)
+{
+    registry().mayEnd = std::move(mayEnd);
 }
 
 void windowClosedByUser(WindowKind kind)

@@ -55,6 +55,19 @@ void backToMain(WindowKind designWindow);
 
 // What ending the program does (quits the event loop); tests count instead.
 void setQuitHandler(std::function<void()> handler);
+// Why the program is about to end.
+enum class EndReason {
+    Exit,             // an Exit button or menu entry
+    LastWindowClosed, // the last window of the registry closed
+};
+// Asked before the program ends: false keeps it running (unsaved work the user wants to
+// keep, another window of the application still open). When the last window has already
+// closed, a guard that keeps the program running opens a window again. No guard: the program
+// always ends.
+void setEndGuard(std::function<bool(EndReason)> mayEnd);
+// Ends the program as when its last window closes, if no window of the registry is open (a
+// window outside the registry has closed).
+void endIfNothingOpen();
 
 // Called by a window whose frame's close button was used.
 void windowClosedByUser(WindowKind kind);

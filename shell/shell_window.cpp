@@ -211,15 +211,19 @@ void DesignWindow::watchInputs()
             continue;
         QWidget *field = control(input.control);
         field->installEventFilter(this);
+        const auto changed = [this] {
+            updateResultState();
+            emit inputsChanged();
+        };
         if (auto *edit = qobject_cast<QLineEdit *>(field)) {
-            connect(edit, &QLineEdit::textChanged, this, &DesignWindow::updateResultState);
+            connect(edit, &QLineEdit::textChanged, this, changed);
         } else if (auto *list = qobject_cast<QComboBox *>(field)) {
             if (list->lineEdit())
                 list->lineEdit()->installEventFilter(this);
-            connect(list, &QComboBox::editTextChanged, this, &DesignWindow::updateResultState);
-            connect(list, &QComboBox::currentTextChanged, this, &DesignWindow::updateResultState);
+            connect(list, &QComboBox::editTextChanged, this, changed);
+            connect(list, &QComboBox::currentTextChanged, this, changed);
         } else if (auto *option = qobject_cast<QRadioButton *>(field)) {
-            connect(option, &QRadioButton::toggled, this, &DesignWindow::updateResultState);
+            connect(option, &QRadioButton::toggled, this, changed);
         }
     }
 }

@@ -100,6 +100,8 @@ public:
 signals:
     // A run has been applied (not emitted for refused input).
     void designApplied();
+    // The text of an input or list, or the choice of an option, has changed.
+    void inputsChanged();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

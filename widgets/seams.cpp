@@ -38,10 +38,24 @@ public:
     {
         return QMessageBox::question(parent, title, text) == QMessageBox::Yes;
     }
+    SaveAnswer askToSave(QWidget *parent, const QString &title, const QString &text) override
+    {
+        const auto button = QMessageBox::warning(
+            parent, title, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+            QMessageBox::Save);
+        if (button == QMessageBox::Save)
+            return SaveAnswer::Save;
+        return button == QMessageBox::Discard ? SaveAnswer::Discard : SaveAnswer::Cancel;
+    }
     QString saveFileName(QWidget *parent, const QString &title, const QString &suggested,
                          const QString &filter) override
     {
         return QFileDialog::getSaveFileName(parent, title, suggested, filter);
+    }
+    QString openFileName(QWidget *parent, const QString &title, const QString &folder,
+                         const QString &filter) override
+    {
+        return QFileDialog::getOpenFileName(parent, title, folder, filter);
     }
     bool setUpPrinter(QWidget *parent, QPrinter &printer) override
     {

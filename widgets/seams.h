@@ -20,8 +20,14 @@ public:
     virtual void warn(QWidget *parent, const QString &title, const QString &text) = 0;
     // A yes/no question; true for yes.
     virtual bool ask(QWidget *parent, const QString &title, const QString &text) = 0;
+    // Unsaved work and a choice that would drop it: save it first, drop it, or cancel.
+    enum class SaveAnswer { Save, Discard, Cancel };
+    virtual SaveAnswer askToSave(QWidget *parent, const QString &title, const QString &text) = 0;
     // A file to save to; empty when the user cancels.
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &suggested,
+                                 const QString &filter) = 0;
+    // An existing file to open, starting in `folder`; empty when the user cancels.
+    virtual QString openFileName(QWidget *parent, const QString &title, const QString &folder,
                                  const QString &filter) = 0;
     // The print dialog: printer, paper, orientation; false when the user cancels.
     virtual bool setUpPrinter(QWidget *parent, QPrinter &printer) = 0;

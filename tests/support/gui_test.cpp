@@ -1,11 +1,14 @@
 #include "support/gui_test.h"
 
 #include "app/main_window.h"
+#include "app/project_windows.h"
 #include "shell/case_chooser.h"
 #include "shell/shell_window.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QTest>
@@ -35,6 +38,20 @@ bool FakeMessages::ask(QWidget *, const QString &title, const QString &text)
 {
     shown.push_back({QStringLiteral("ask"), title, text});
     return answer;
+}
+
+ui::MessageSeam::SaveAnswer FakeMessages::askToSave(QWidget *, const QString &title,
+                                                    const QString &text)
+{
+    shown.push_back({QStringLiteral("ask to save"), title, text});
+    return saveAnswer;
+}
+
+QString FakeMessages::openFileName(QWidget *, const QString &title, const QString &folder,
+                                   const QString &)
+{
+    shown.push_back({QStringLiteral("open"), title, folder});
+    return openName;
 }
 
 QString FakeMessages::saveFileName(QWidget *, const QString &title, const QString &suggested,
@@ -81,10 +98,33 @@ void installFakes()
     shell::setQuitHandler([] { ++g_quits; });
 }
 
+namespace {
+
+// One folder per test program, so test programs running side by side never share it, and
+// in it one per test.
+QString g_autosaveFolder;
+
+QString freshAutosaveFolder()
+{
+    static QTemporaryDir folder;
+    static int tests = 0;
+    g_autosaveFolder = QDir(folder.path()).filePath(QString::number(++tests));
+    return g_autosaveFolder;
+}
+
+} // namespace
+
+QString autosaveFolder()
+{
+    return g_autosaveFolder.isEmpty() ? freshAutosaveFolder() : g_autosaveFolder;
+}
+
 void GuiTest::SetUp()
 {
     installFakes();
     shell::resetForTests();
+    // A fresh project, nothing unsaved, and no autosave left by an earlier test.
+    app::installProjectWindows(freshAutosaveFolder());
     app::resetCreditOffset();
     g_messages = FakeMessages{};
     g_printer = FakePrinter{};

@@ -24,7 +24,7 @@ class FakeMessages : public ui::MessageSeam
 {
 public:
     struct Shown {
-        QString kind; // "inform", "warn", "ask", "save", "print dialog"
+        QString kind; // "inform", "warn", "ask", "ask to save", "save", "open", "print dialog"
         QString title;
         QString text; // for "save": the file proposed
     };
@@ -32,14 +32,19 @@ public:
     void inform(QWidget *parent, const QString &title, const QString &text) override;
     void warn(QWidget *parent, const QString &title, const QString &text) override;
     bool ask(QWidget *parent, const QString &title, const QString &text) override;
+    SaveAnswer askToSave(QWidget *parent, const QString &title, const QString &text) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &suggested,
+                         const QString &filter) override;
+    QString openFileName(QWidget *parent, const QString &title, const QString &folder,
                          const QString &filter) override;
     // Accepts with the printer writing a PDF to `printerFile`, or cancels when it is empty.
     bool setUpPrinter(QWidget *parent, QPrinter &printer) override;
 
     std::vector<Shown> shown;
-    bool answer = false; // what ask() answers
-    QString fileName;    // what saveFileName() answers
+    bool answer = false;                        // what ask() answers
+    SaveAnswer saveAnswer = SaveAnswer::Cancel; // what askToSave() answers
+    QString fileName;                           // what saveFileName() answers
+    QString openName;                           // what openFileName() answers
     QString printerFile; // where the print dialog sends the page
 };
 
@@ -56,6 +61,9 @@ public:
 
     std::vector<Page> pages;
 };
+
+// Where the window tests' sessions keep their autosave files.
+QString autosaveFolder();
 
 FakeMessages &messages();
 FakePrinter &printer();

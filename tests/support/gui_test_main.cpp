@@ -1,4 +1,6 @@
+#include "app/project_windows.h"
 #include "app/window_factories.h"
+#include "support/gui_test.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -40,6 +42,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     qInstallMessageHandler(failOnWarnings);
     testing_support::installFakes();
+    app::installProjectWindows(testing_support::autosaveFolder());
     app::installWindowFactories();
     return RUN_ALL_TESTS();
 }
