@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
+#include <QPointer>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -29,7 +30,8 @@ const QString kRecentKey = QStringLiteral("projects/recent");
 const QString kAutosaveFormat = QStringLiteral("foundations-autosave");
 constexpr int kAutosaveVersion = 1;
 
-std::unique_ptr<ProjectSession> g_session;
+// Owned by the application object, so it goes before Qt does.
+QPointer<ProjectSession> g_session;
 
 QString sessionName()
 {
@@ -102,11 +104,10 @@ std::optional<Recovery> readAutosave(const QString &path)
         QJsonDocument(root.value(QStringLiteral("project")).toObject()).toJson().toStdString();
     for (const QJsonValue value : root.value(QStringLiteral("windows")).toArray()) {
         const QJsonObject window = value.toObject();
-        recovery.windows.push_back(
-            {window.value(QStringLiteral("window")).toString().toStdString(),
-             window.value(QStringLiteral("case")).toInt(),
-             window.value(QStringLiteral("mark")).toString().toStdString(),
-             textsFrom(window.value(QStringLiteral("inputs")).toObject())});
+        recovery.windows.push_back({window.value(QStringLiteral("window")).toString().toStdString(),
+                                    window.value(QStringLiteral("case")).toInt(),
+                                    window.value(QStringLiteral("mark")).toString().toStdString(),
+                                    textsFrom(window.value(QStringLiteral("inputs")).toObject())});
     }
     return recovery;
 }
@@ -308,16 +309,16 @@ bool ProjectSession::saveAs(QWidget *parent)
     const QString folder = m_file.isEmpty()
                                ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                : QFileInfo(m_file).absolutePath();
-    const QString suggested =
-        QDir(folder).filePath(m_project.title().name.empty()
-                                  ? tr("Untitled") + QStringLiteral(".fdn")
-                                  : fromStd(m_project.title().name) + QStringLiteral(".fdn"));
-    QString file = ui::messages().saveFileName(parent, tr("Save Project As"), suggested,
-                                               projectFileFilter());
+    const QString suggested = QDir(folder).filePath(
+        m_project.title().name.empty() ? tr("Untitled") + QStringLiteral(".fdn")
+                                       : fromStd(m_project.title().name) + QStringLiteral(".fdn"));
+    QString file =
+        ui::messages().saveFileName(parent, tr("Save Project As"), suggested, projectFileFilter());
     if (file.isEmpty())
         return false;
     if (QFileInfo(file).suffix().isEmpty())
-        file += QString::fromUtf8(project::kFileSuffix.data(), qsizetype(project::kFileSuffix.size()));
+        file +=
+            QString::fromUtf8(project::kFileSuffix.data(), qsizetype(project::kFileSuffix.size()));
     return writeTo(parent, QFileInfo(file).absoluteFilePath());
 }
 
@@ -400,8 +401,8 @@ std::vector<Recovery> ProjectSession::findRecoveries() const
 {
     std::vector<Recovery> found;
     const QDir folder(m_autosaveFolder);
-    const QFileInfoList files = folder.entryInfoList({QStringLiteral("session-*.json")},
-                                                     QDir::Files, QDir::Time);
+    const QFileInfoList files =
+        folder.entryInfoList({QStringLiteral("session-*.json")}, QDir::Files, QDir::Time);
     for (const QFileInfo &info : files) {
         if (info.absoluteFilePath() == QFileInfo(m_autosaveFile).absoluteFilePath())
             continue;
@@ -451,8 +452,8 @@ void installProjectSession(const QString &autosaveFolder)
             ? QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
                   .filePath(QStringLiteral("autosave"))
             : autosaveFolder;
-    g_session.reset();
-    g_session = std::make_unique<ProjectSession>(folder);
+    delete g_session.data();
+    g_session = new ProjectSession(folder, QCoreApplication::instance());
 }
 
 QString projectFileFilter()

@@ -108,8 +108,8 @@ void updateMainTitle(shell::ShellWindow &main)
         main.setWindowModified(false);
         return;
     }
-    main.setWindowTitle(caption(WindowKind::MainWindow) + QStringLiteral(" — ") +
-                        s.displayName() + QStringLiteral("[*]"));
+    main.setWindowTitle(caption(WindowKind::MainWindow) + QStringLiteral(" — ") + s.displayName() +
+                        QStringLiteral("[*]"));
     main.setWindowModified(s.isModified());
 }
 
@@ -210,7 +210,8 @@ void fillRecent(QMenu &recent, QWidget &window)
     recent.clear();
     const QStringList files = session().recentFiles();
     for (int i = 0; i < files.size(); ++i) {
-        const QString label = QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName());
+        const QString label =
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName());
         QAction *entry = recent.addAction(label);
         entry->setToolTip(files[i]);
         QObject::connect(entry, &QAction::triggered, &window, [&window, file = files[i]] {
@@ -232,8 +233,8 @@ void fillRecent(QMenu &recent, QWidget &window)
 void addProjectEntries(QMenu &file, QWidget &window, QAction *before)
 {
     QWidget *parent = &window;
-    QObject::connect(addEntry(file, before, QStringLiteral("newProject"), QObject::tr("&New Project"),
-                              QKeySequence::New),
+    QObject::connect(addEntry(file, before, QStringLiteral("newProject"),
+                              QObject::tr("&New Project"), QKeySequence::New),
                      &QAction::triggered, &window, [parent] {
                          if (session().newProject(parent))
                              updateTitles();
@@ -446,7 +447,8 @@ void installProjectWindows(const QString &autosaveFolder)
         updateTitles();
     });
     QObject::connect(&s, &ProjectSession::footingRemoved, &s, [] { unbindFootings(false); });
-    QObject::connect(&s, &ProjectSession::footingChanged, &s, [](int index) { followRename(index); });
+    QObject::connect(&s, &ProjectSession::footingChanged, &s,
+                     [](int index) { followRename(index); });
     shell::setEndGuard(mayEndProgram);
 }
 

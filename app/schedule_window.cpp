@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCollator>
 #include <QColor>
 #include <QHeaderView>
 #include <QLabel>
@@ -33,6 +32,40 @@ constexpr int kBatchTickMs = 100;
 QString fromStd(const std::string &text)
 {
     return QString::fromStdString(text);
+}
+
+// Compares texts as people order marks: runs of digits by their value ("F2" before "F10"),
+// the rest without regard to case.
+int naturalCompare(const QString &a, const QString &b)
+{
+    qsizetype i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit()) {
+            const qsizetype startA = i, startB = j;
+            while (i < a.size() && a[i].isDigit())
+                ++i;
+            while (j < b.size() && b[j].isDigit())
+                ++j;
+            // Equal values written alike compare equal; leading zeros do not count.
+            QStringView digitsA = QStringView(a).mid(startA, i - startA);
+            QStringView digitsB = QStringView(b).mid(startB, j - startB);
+            while (digitsA.size() > 1 && digitsA.front() == u'0')
+                digitsA = digitsA.mid(1);
+            while (digitsB.size() > 1 && digitsB.front() == u'0')
+                digitsB = digitsB.mid(1);
+            if (digitsA.size() != digitsB.size())
+                return digitsA.size() < digitsB.size() ? -1 : 1;
+            if (const int order = digitsA.compare(digitsB); order != 0)
+                return order;
+            continue;
+        }
+        const QChar x = a[i].toCaseFolded(), y = b[j].toCaseFolded();
+        if (x != y)
+            return x < y ? -1 : 1;
+        ++i;
+        ++j;
+    }
+    return (i < a.size()) - (j < b.size());
 }
 
 bool isUtilisationColumn(int column)
@@ -85,8 +118,8 @@ ScheduleModel::ScheduleModel(ProjectSession &session, QObject *parent)
 {
     connect(&session, &ProjectSession::footingInserted, this, [this](int index) {
         beginInsertRows({}, index, index);
-        m_rows.insert(m_rows.begin() + index, project::designFooting(m_session.project(),
-                                                                      std::size_t(index)));
+        m_rows.insert(m_rows.begin() + index,
+                      project::designFooting(m_session.project(), std::size_t(index)));
         endInsertRows();
     });
     connect(&session, &ProjectSession::footingRemoved, this, [this](int index) {
@@ -210,10 +243,9 @@ QString ScheduleModel::summary() const
         fail += row.verdict == project::Verdict::Fail;
         refused += row.verdict == project::Verdict::Refused;
     }
-    return tr("%n footing(s): %1 pass, %2 fail, %3 refused", nullptr, int(m_rows.size()))
-        .arg(pass)
-        .arg(fail)
-        .arg(refused);
+    const QString count =
+        m_rows.size() == 1 ? tr("1 footing") : tr("%1 footings").arg(m_rows.size());
+    return tr("%1: %2 pass, %3 fail, %4 refused").arg(count).arg(pass).arg(fail).arg(refused);
 }
 
 // --- ScheduleSortModel ----------------------------------------------------------------------
@@ -224,21 +256,15 @@ bool ScheduleSortModel::lessThan(const QModelIndex &left, const QModelIndex &rig
     const QVariant b = right.data(ScheduleModel::SortRole);
     if (a.typeId() == QMetaType::Double && b.typeId() == QMetaType::Double)
         return a.toDouble() < b.toDouble();
-    static const QCollator collator = [] {
-        QCollator numeric;
-        numeric.setNumericMode(true);
-        numeric.setCaseSensitivity(Qt::CaseInsensitive);
-        return numeric;
-    }();
-    return collator.compare(a.toString(), b.toString()) < 0;
+    return naturalCompare(a.toString(), b.toString()) < 0;
 }
 
 // --- ScheduleWindow -------------------------------------------------------------------------
 
 ScheduleWindow::ScheduleWindow(ProjectSession &session)
     : m_session(session), m_model(new ScheduleModel(session, this)),
-      m_sort(new ScheduleSortModel(this)), m_view(new QTableView(this)),
-      m_status(new QLabel(this)), m_batchTimer(new QTimer(this))
+      m_sort(new ScheduleSortModel(this)), m_view(new QTableView(this)), m_status(new QLabel(this)),
+      m_batchTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("schedule"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -273,6 +299,8 @@ ScheduleWindow::ScheduleWindow(ProjectSession &session)
         connect(m_model, signal, this, &ScheduleWindow::updateStatus);
     connect(m_model, &QAbstractItemModel::dataChanged, this, &ScheduleWindow::updateStatus);
     connect(m_model, &QAbstractItemModel::modelReset, this, &ScheduleWindow::updateStatus);
+    // Columns as wide as their texts (Qt looks at the first thousand rows or so).
+    connect(m_model, &QAbstractItemModel::modelReset, m_view, &QTableView::resizeColumnsToContents);
     connect(&session, &ProjectSession::projectReplaced, this, &ScheduleWindow::designAll);
     connect(&session, &ProjectSession::stateChanged, this, &ScheduleWindow::updateTitle);
     connect(&session, &ProjectSession::footingInserted, this, &ScheduleWindow::selectFooting);
@@ -317,8 +345,8 @@ void ScheduleWindow::buildActions()
         tools->addAction(action);
         return action;
     };
-    add(QStringLiteral("open"), tr("&Open in Design Window"), QKeySequence(Qt::CTRL | Qt::Key_Return),
-        &ScheduleWindow::openCurrent);
+    add(QStringLiteral("open"), tr("&Open in Design Window"),
+        QKeySequence(Qt::CTRL | Qt::Key_Return), &ScheduleWindow::openCurrent);
     add(QStringLiteral("duplicate"), tr("D&uplicate"), QKeySequence(Qt::CTRL | Qt::Key_D),
         &ScheduleWindow::duplicateCurrent);
     add(QStringLiteral("rename"), tr("&Rename"), QKeySequence(Qt::Key_F2),
@@ -397,7 +425,8 @@ void ScheduleWindow::renameCurrent()
     const int index = currentFooting();
     if (index < 0)
         return;
-    const QModelIndex mark = m_sort->mapFromSource(m_model->index(index, ScheduleModel::markColumn()));
+    const QModelIndex mark =
+        m_sort->mapFromSource(m_model->index(index, ScheduleModel::markColumn()));
     m_view->setCurrentIndex(mark);
     m_view->edit(mark);
 }
@@ -430,8 +459,8 @@ void ScheduleWindow::designAll()
         marks.push_back({.mark = footing.mark});
     m_model->setRows(std::move(marks));
     m_batch = std::make_unique<BatchDesign>(m_session.project());
-    m_progress = new QProgressDialog(tr("Designing %1 footings…").arg(count), tr("Cancel"), 0,
-                                     count, this);
+    m_progress =
+        new QProgressDialog(tr("Designing %1 footings…").arg(count), tr("Cancel"), 0, count, this);
     m_progress->setObjectName(QStringLiteral("progress"));
     m_progress->setWindowTitle(tr("Design All"));
     m_progress->setWindowModality(Qt::WindowModal);
@@ -440,6 +469,7 @@ void ScheduleWindow::designAll()
     m_progress->setAutoClose(false);
     connect(m_progress, &QProgressDialog::canceled, this, [this] {
         cancelBatch();
+        updateActions();
         m_status->setText(tr("Design All was cancelled: the table lists the marks alone. "
                              "Press F5 to design every footing."));
     });

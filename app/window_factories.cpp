@@ -35,10 +35,12 @@ void installWindowFactories()
     });
     shell::setFactory(WindowKind::TypeChooser, [] { return new TypeChooser; });
     shell::setFactory(WindowKind::IsolatedCases, isolated::createCaseChooser);
-    shell::setFactory(WindowKind::Isolated, [] { return withProject(isolated::createDesignWindow()); });
+    shell::setFactory(WindowKind::Isolated,
+                      [] { return withProject(isolated::createDesignWindow()); });
     shell::setFactory(WindowKind::StripCases, strip::createCaseChooser);
     shell::setFactory(WindowKind::Strip, [] { return withProject(strip::createDesignWindow()); });
-    shell::setFactory(WindowKind::Combined, [] { return withProject(combined::createDesignWindow()); });
+    shell::setFactory(WindowKind::Combined,
+                      [] { return withProject(combined::createDesignWindow()); });
     shell::setFactory(WindowKind::Strap, [] { return withProject(strap::createDesignWindow()); });
     shell::setFactory(WindowKind::Equation, [] { return new EquationWindow; });
     shell::setFactory(WindowKind::Help, [] { return new HelpWindow; });

@@ -8,9 +8,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 

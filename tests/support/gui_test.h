@@ -45,7 +45,7 @@ public:
     SaveAnswer saveAnswer = SaveAnswer::Cancel; // what askToSave() answers
     QString fileName;                           // what saveFileName() answers
     QString openName;                           // what openFileName() answers
-    QString printerFile; // where the print dialog sends the page
+    QString printerFile;                        // where the print dialog sends the page
 };
 
 // Records each printout: which window, and the image of the page.

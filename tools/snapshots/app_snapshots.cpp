@@ -73,6 +73,7 @@ Snapshots all()
     append(all, combinedWindows());
     append(all, strapWindows());
     append(all, reportPages());
+    append(all, projectWindows());
     return all;
 }
 

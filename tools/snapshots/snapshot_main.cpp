@@ -1,3 +1,4 @@
+#include "app/project_windows.h"
 #include "app/window_factories.h"
 #include "shell/registry.h"
 #include "shell/shell_window.h"
@@ -9,6 +10,7 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <cstdio>
 
@@ -17,10 +19,14 @@
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The windows keep no autosave in the user's own folder; the folder outlives the
+    // application, whose session holds a lock in it.
+    QTemporaryDir autosave;
     QApplication application(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
     shell::setQuitHandler([] {});
+    app::installProjectWindows(autosave.path());
     app::installWindowFactories();
 
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("snapshots");

@@ -27,6 +27,7 @@ Snapshots stripWindows();
 Snapshots combinedWindows();
 Snapshots strapWindows();
 Snapshots reportPages(); // the first page of each design window's calculation report
+Snapshots projectWindows(); // the footing schedule of the sample building
 Snapshots all();
 
 } // namespace snapshots
