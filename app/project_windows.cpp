@@ -1,6 +1,7 @@
 #include "app/project_windows.h"
 
 #include "app/design_windows.h"
+#include "app/project_properties.h"
 #include "app/project_session.h"
 #include "app/schedule_window.h"
 #include "isolated/isolated_windows.h"
@@ -258,6 +259,9 @@ void addProjectEntries(QMenu &file, QWidget &window, QAction *before)
                               QObject::tr("Save Project &As…"),
                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
                      &QAction::triggered, &window, [parent] { session().saveAs(parent); });
+    QObject::connect(addEntry(file, before, QStringLiteral("projectProperties"),
+                              QObject::tr("Project Propert&ies…"), QKeySequence()),
+                     &QAction::triggered, &window, [parent] { editProjectProperties(parent); });
     file.insertSeparator(before);
     QObject::connect(addEntry(file, before, QStringLiteral("schedule"),
                               QObject::tr("Footing &Schedule"), QKeySequence(Qt::CTRL | Qt::Key_L)),

@@ -22,8 +22,8 @@ class ScheduleWindow;
 // that edit a footing of the project, the footing schedule, the autosave of every typed text
 // and what the program asks before it ends with unsaved work.
 
-// Adds New Project, Open Project…, Recent Projects, Save Project, Save Project As… and
-// Footing Schedule to a File menu, before `before` (at the end when nullptr).
+// Adds New Project, Open Project…, Recent Projects, Save Project, Save Project As…, Project
+// Properties… and Footing Schedule to a File menu, before `before` (at the end when nullptr).
 void addProjectEntries(QMenu &file, QWidget &window, QAction *before);
 
 // The main window's title says which project is open and whether it has unsaved changes.

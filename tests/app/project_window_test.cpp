@@ -2,6 +2,7 @@
 // that edit a footing, the footing schedule, the question before unsaved work is dropped, and
 // the autosave that brings typed texts back after a crash.
 #include "app/main_window.h"
+#include "app/project_properties.h"
 #include "app/project_session.h"
 #include "app/project_windows.h"
 #include "app/schedule_window.h"
@@ -469,6 +470,20 @@ TEST_F(ProjectWindowTest, ALargeProjectIsDesignedOnAWorkerThreadBehindAProgressD
     schedule.batch()->wait();
     schedule.batchTick();
     EXPECT_EQ(schedule.model()->row(0).verdict, project::Verdict::Refused);
+}
+
+TEST_F(ProjectWindowTest, ThePropertiesDialogEditsTheTitleBlock)
+{
+    app::ScheduleWindow &schedule = openBuilding();
+    entry(schedule, "projectProperties")->trigger();
+    auto *dialog = schedule.findChild<app::ProjectProperties *>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->nameField()->text(), "Workshop and store, 12 Nile Street");
+    dialog->designerField()->setText(QStringLiteral("S. Farouk"));
+    dialog->accept();
+    EXPECT_EQ(session().project().title().designer, "S. Farouk");
+    EXPECT_EQ(session().project().title().date, "2025-03-14");
+    EXPECT_TRUE(session().isModified());
 }
 
 TEST_F(ProjectWindowTest, RecentProjectsOpenFromTheMenu)
