@@ -31,7 +31,7 @@ size_t slotOf(WindowKind kind)
     return static_cast<size_t>(kind);
 }
 
-// A window that no later issue has filled yet: its catalogue caption, size and frame.
+// A window no factory makes: its catalogue caption, size and frame, and nothing else.
 class PlainWindow : public ShellWindow
 {
 public:

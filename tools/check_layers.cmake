@@ -15,9 +15,14 @@ set(layers
     "isolated|strip|combined|strap"
     "app"
     "tools")
-# Folders, and files of the footing folders, that must stay free of Qt.
+# Folders, and files of the footing folders and the application, that must stay free of Qt:
+# the design and tables of each footing, and the headless command's library.
 set(qt_free_folders core rc report project)
-set(qt_free_footing_files "_design\\.(h|cpp)$|_tables\\.h$")
+set(qt_free_files "_design\\.(h|cpp)$|_tables\\.h$|^app/(headless|design_windows)[a-z_]*\\.(h|cpp)$")
+# An include as the preprocessor reads it: blanks are allowed around the '#'.
+set(include_line "^[ \t]*#[ \t]*include[ \t]*([\"<][^\">]*[\">])")
+# Qt's headers: <QString>, <QtCore/qglobal.h>, <qglobal.h>.
+set(qt_header "^<(Q[A-Za-z]|q[a-z0-9_]*\\.h>)")
 
 set(problems "")
 set(below "")
@@ -28,21 +33,22 @@ foreach(layer IN LISTS layers)
         set(allowed ${below} ${folder})
         foreach(source IN LISTS sources)
             file(RELATIVE_PATH name "${SOURCE_DIR}" "${source}")
-            file(STRINGS "${source}" includes REGEX "^#include [\"<]")
+            file(STRINGS "${source}" includes REGEX "${include_line}")
             list(FIND qt_free_folders "${folder}" qt_free_index)
             set(qt_free FALSE)
-            if(NOT qt_free_index EQUAL -1 OR name MATCHES "${qt_free_footing_files}")
+            if(NOT qt_free_index EQUAL -1 OR name MATCHES "${qt_free_files}")
                 set(qt_free TRUE)
             endif()
             foreach(line IN LISTS includes)
-                if(line MATCHES "^#include \"([a-z_]+)/")
+                string(REGEX REPLACE "${include_line}.*" "\\1" header "${line}")
+                if(header MATCHES "^\"([a-z_]+)/")
                     set(target "${CMAKE_MATCH_1}")
                     list(FIND allowed "${target}" index)
                     if(index EQUAL -1)
                         string(APPEND problems "  ${name}: ${line} (${folder} may not include ${target})\n")
                     endif()
-                elseif(qt_free AND line MATCHES "^#include <Q")
-                    string(APPEND problems "  ${name}: ${line} (${folder} is free of Qt)\n")
+                elseif(qt_free AND header MATCHES "${qt_header}")
+                    string(APPEND problems "  ${name}: ${line} (${name} is free of Qt)\n")
                 endif()
             endforeach()
         endforeach()

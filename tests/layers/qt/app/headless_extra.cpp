@@ -1,0 +1,2 @@
+// The headless command's library must stay free of Qt.
+#include <QWidget>

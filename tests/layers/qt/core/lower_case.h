@@ -1,0 +1,3 @@
+// Qt's lower-case header in a Qt-free layer.
+#pragma once
+#include <qglobal.h>

@@ -1,0 +1,2 @@
+// One footing folder including another.
+#include "isolated/isolated_design.h"
