@@ -195,6 +195,14 @@ std::optional<Fault> faultOf(const Run &run)
         return Fault{"no finite value", run.firstNonFiniteInputs()};
     if (!run.allShownPlausible())
         return Fault{"results too large for any footing", run.firstTooLargeInputs()};
+    for (const ConcreteBlock &block : run.concrete()) {
+        if (block.length > kLargestPlan || block.width > kLargestPlan)
+            return Fault{"a footing larger than any foundation is built"};
+    }
+    for (const BarLine &line : run.bars()) {
+        if (line.count > kMostBars)
+            return Fault{"more bars than any footing holds"};
+    }
     return std::nullopt;
 }
 

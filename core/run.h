@@ -41,6 +41,13 @@ struct TraceEntry {
 // counts some tens of thousands); a run that would show more has absurd inputs together, and
 // is refused rather than shown.
 inline constexpr double kLargestShown = 1e6;
+// Tighter bounds on what a footing can be, for the same reason. The rules can give long, thin
+// footings (a small moment without tension under the footing asks for a footing six
+// eccentricities long and as wide as the bearing needs), which the design shows with a
+// warning; but no foundation is a kilometre long, nor holds more than ten thousand bars in
+// one line, one every 10 cm along that kilometre.
+inline constexpr double kLargestPlan = 1000; // m, the length or width of a block of concrete
+inline constexpr double kMostBars = 10000;   // bars of one line of the bar schedule
 
 // The complete, ordered outcome of one design run.
 class Run

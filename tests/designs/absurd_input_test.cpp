@@ -85,17 +85,31 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto &info) { return std::string(info.param.name); });
 
 // Numbers each inside its range can still be absurd together: a 5000 t column with a 5 t.m
-// moment and no tension under the footing needs a footing 5 cm long and kilometres wide. Such
-// a run is refused rather than shown, naming no internal symbol or control.
+// moment and no tension under the footing needs a footing 5 cm long and kilometres wide; the
+// heaviest column on the softest soil with the shortest assumed length, a PC footing 9 km
+// wide with 920,000 bars. Such a run is refused rather than shown, naming no internal symbol
+// or control.
 TEST(AbsurdTogether, ARunWithResultsTooLargeForAnyFootingIsRefused)
 {
-    std::ostringstream out, err;
-    const std::vector<std::string> args{"isolated", "--case", "1", "Text1=5000", "Text10=5"};
-    EXPECT_EQ(headless::run(args, app::designWindows(), out, err), headless::kRefused);
-    EXPECT_EQ(out.str(), "");
-    EXPECT_EQ(err.str().rfind("These inputs give results too large for any footing", 0), 0u)
-        << err.str();
-    EXPECT_EQ(err.str().find("Label"), std::string::npos) << err.str();
+    struct Case {
+        std::vector<std::string> args;
+        std::string says;
+    };
+    for (const Case &c :
+         {Case{{"isolated", "--case", "1", "Text1=5000", "Text10=5"},
+               "These inputs give results too large for any footing"},
+          Case{{"isolated", "--case", "3", "Text1=5000", "Text10=1000", "Text2=200", "Text3=400",
+                "Text4=15", "Text5=400", "Text6=400", "Text7=100", "Text8=8000", "Text9=0.25",
+                "Text11=0.5", "Combo2=50", "Combo1=6"},
+               "These inputs give a footing larger than any foundation is built: \"P (ton)\", "
+               "\"M (t.m)\""}}) {
+        std::ostringstream out, err;
+        EXPECT_EQ(headless::run(c.args, app::designWindows(), out, err), headless::kRefused);
+        EXPECT_EQ(out.str(), "");
+        EXPECT_EQ(err.str().rfind(c.says, 0), 0u) << err.str();
+        EXPECT_EQ(err.str().find("Label"), std::string::npos) << err.str();
+        EXPECT_EQ(err.str().find('\n'), err.str().size() - 1);
+    }
 }
 
 } // namespace

@@ -151,9 +151,14 @@ std::string whatIsWrong(const core::Run &run)
             return number.control + " shows an absurd magnitude: " + number.text;
     }
     for (const core::BarLine &line : run.bars()) {
-        if (!(line.count >= 0 && line.count <= core::kLargestShown) ||
+        if (!(line.count >= 0 && line.count <= core::kMostBars) ||
             line.count != std::floor(line.count))
             return line.description + ": a bar count of " + std::to_string(line.count);
+    }
+    for (const core::ConcreteBlock &block : run.concrete()) {
+        if (!(block.length <= core::kLargestPlan && block.width <= core::kLargestPlan))
+            return block.part + " of " + std::to_string(block.length) + " m × " +
+                   std::to_string(block.width) + " m";
     }
     return {};
 }

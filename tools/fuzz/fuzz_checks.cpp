@@ -54,6 +54,14 @@ void expectSound(const core::DesignResult &result, std::span<const core::InputFi
         if (!std::isfinite(entry.value))
             fail("a quantity is not finite", entry.symbol);
     }
+    for (const core::BarLine &line : result.run.bars()) {
+        if (!(line.count >= 0 && line.count <= core::kMostBars))
+            fail("a line of bars holds an absurd count", line.description);
+    }
+    for (const core::ConcreteBlock &block : result.run.concrete()) {
+        if (!(block.length <= core::kLargestPlan && block.width <= core::kLargestPlan))
+            fail("a block of concrete of an absurd size", block.part);
+    }
     for (const core::Event &event : result.run.events()) {
         expectOneSafeLine(event.text, event.text.size(), "a field shows more than one line", true);
         const core::ParsedNumber number = core::parseNumber(event.text);
