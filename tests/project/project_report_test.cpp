@@ -114,15 +114,4 @@ TEST(ProjectReport, TheScheduleIsTheColumnsAndARowPerFootingWithFailedAndRefused
               fields.end());
 }
 
-TEST(ProjectReport, AProjectWithoutFootingsIsAnEmptySchedule)
-{
-    const project::Project empty(app::designWindows());
-    const ProjectReport printed = project::buildProjectReport(empty);
-    EXPECT_TRUE(printed.schedule.empty());
-    EXPECT_TRUE(printed.reports.empty());
-    const std::vector<Block> blocks = project::scheduleDocument(printed);
-    ASSERT_EQ(blocks.size(), 2u); // the heading and the table's heading row
-    EXPECT_TRUE(blocks[1].table.rows.empty());
-}
-
 } // namespace
