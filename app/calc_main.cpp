@@ -27,18 +27,28 @@ int main(int argc, char *argv[])
     // platform, only when a PDF is asked for, and ends before main returns.
     std::unique_ptr<QGuiApplication> application;
     int qtArgc = 1;
-    const auto writePdf = [&](const report::Report &report, const std::string &path) {
+    const auto answer = [&](auto write) {
         if (!application) {
             qInstallMessageHandler(quietMessages);
             qputenv("QT_QPA_PLATFORM", "offscreen");
             application = std::make_unique<QGuiApplication>(qtArgc, argv);
         }
         QString error;
-        if (ui::writeReportPdf(report, QString::fromLocal8Bit(path.c_str()), &error))
-            return std::string();
-        return error.toStdString();
+        return write(&error) ? std::string() : error.toStdString();
     };
-    const int status = headless::run(args, app::designWindows(), std::cout, std::cerr, writePdf);
+    const auto writePdf = [&](const report::Report &report, const std::string &path) {
+        return answer([&](QString *error) {
+            return ui::writeReportPdf(report, QString::fromLocal8Bit(path.c_str()), error);
+        });
+    };
+    const auto writeProjectPdf = [&](const project::ProjectReport &project,
+                                     const std::string &path) {
+        return answer([&](QString *error) {
+            return ui::writeProjectReportPdf(project, QString::fromLocal8Bit(path.c_str()), error);
+        });
+    };
+    const int status =
+        headless::run(args, app::designWindows(), std::cout, std::cerr, writePdf, writeProjectPdf);
     std::cout.flush();
     return status;
 }

@@ -19,7 +19,7 @@ constexpr const char *kUsage =
     "Usage: foundations-calc WINDOW [--case N] [--concrete] [--trace] [Name=text ...]\n"
     "       foundations-calc WINDOW ... --report FILE.pdf | --report - | --json\n"
     "                        [--project-name TEXT] [--mark TEXT] [--designer TEXT] [--date TEXT]\n"
-    "       foundations-calc --project FILE.fdn [--csv FILE.csv]\n"
+    "       foundations-calc --project FILE.fdn [--csv FILE.csv] [--report FILE.pdf]\n"
     "       foundations-calc --help\n"
     "       foundations-calc --version\n";
 
@@ -33,9 +33,14 @@ void printProjectHelp(std::ostream &out)
            "footing the reason.\n"
            "  --csv FILE   also write the footing schedule as CSV: a heading row, then one\n"
            "               row per footing, the mark first\n"
+           "  --report FILE.pdf  also write one A4 PDF file: the footing schedule headed by\n"
+           "               the project's name, designer and date, then the calculation\n"
+           "               report of every footing designed; a refused footing is in the\n"
+           "               schedule with its reason and has no report\n"
            "Exit status: 0 every footing designed, 1 after every line when a footing was\n"
-           "refused or the CSV file cannot be written, 1 with nothing printed when the\n"
-           "project file is refused (the reasons on stderr), 2 usage error.\n"
+           "refused or the CSV or PDF file cannot be written (a PDF is still written when\n"
+           "a footing was refused), 1 with nothing printed when the project file is\n"
+           "refused (the reasons on stderr), 2 usage error.\n"
            "The file format: docs/project-format.md.\n";
 }
 
@@ -129,27 +134,46 @@ bool isProjectCommand(std::span<const std::string> args)
                        [](const std::string &arg) { return arg == "--project" || arg == "--csv"; });
 }
 
-// foundations-calc --project FILE.fdn [--csv FILE.csv]: one line per footing; see
-// printProjectHelp.
+// Whether two file names name the same file: one that exists under both, or one that would be
+// made under both.
+bool sameFile(const std::string &a, const std::string &b)
+{
+    std::error_code noFile;
+    if (std::filesystem::equivalent(a, b, noFile))
+        return true;
+    const auto normal = [](const std::string &name) {
+        std::error_code unknown;
+        return std::filesystem::absolute(name, unknown).lexically_normal();
+    };
+    return normal(a) == normal(b);
+}
+
+// foundations-calc --project FILE.fdn [--csv FILE.csv] [--report FILE.pdf]: one line per
+// footing; see printProjectHelp.
 int runProject(std::span<const std::string> args,
                std::span<const core::DesignWindowInfo *const> windows, std::ostream &out,
-               std::ostream &err)
+               std::ostream &err, const ProjectPdfWriter &writeProjectPdf)
 {
     std::optional<std::string> projectFile;
     std::optional<std::string> csvFile;
+    std::optional<std::string> pdfFile;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string &arg = args[i];
         if (arg == "--help" || arg == "-h") {
             printHelp(windows, out);
             return kDesigned;
         }
-        if (arg == "--project" || arg == "--csv") {
-            std::optional<std::string> &file = arg == "--project" ? projectFile : csvFile;
+        if (arg == "--project" || arg == "--csv" || arg == "--report") {
+            std::optional<std::string> &file = arg == "--project" ? projectFile
+                                               : arg == "--csv"   ? csvFile
+                                                                  : pdfFile;
             if (file)
                 return usageError(err, arg + " is given twice.");
             if (i + 1 == args.size())
                 return usageError(err, arg + " needs a file name.");
             file = args[++i];
+            if (arg == "--report" && (file->empty() || *file == "-"))
+                return usageError(err, "--report with --project writes a PDF file: name it.");
         } else {
             return usageError(err, "unexpected argument " + core::quoteTyped(arg) +
                                        "; --project takes no window or inputs.");
@@ -160,13 +184,25 @@ int runProject(std::span<const std::string> args,
     std::error_code noFile;
     if (csvFile && std::filesystem::equivalent(*projectFile, *csvFile, noFile))
         return usageError(err, "--csv would write the schedule over the project file.");
+    if (pdfFile && sameFile(*projectFile, *pdfFile))
+        return usageError(err, "--report would write the PDF over the project file.");
+    if (pdfFile && csvFile && sameFile(*csvFile, *pdfFile))
+        return usageError(err, "--csv and --report name the same file.");
+    if (pdfFile && !writeProjectPdf)
+        return usageError(err, "this build cannot write PDF files.");
 
     project::Project building(windows);
     if (const auto problem = building.open(*projectFile)) {
         err << "foundations-calc: " << problem->message << "\n";
         return kRefused;
     }
-    const std::vector<project::ScheduleRow> rows = project::designAll(building);
+    // Each footing is designed once: for the lines, the schedule and its report alike.
+    std::optional<project::ProjectReport> printed;
+    if (pdfFile)
+        printed = project::buildProjectReport(building);
+    const std::vector<project::ScheduleRow> designed =
+        printed ? std::vector<project::ScheduleRow>() : project::designAll(building);
+    const std::vector<project::ScheduleRow> &rows = printed ? printed->schedule : designed;
     bool anyRefused = false;
     for (const project::ScheduleRow &row : rows) {
         const bool refused = row.verdict == project::Verdict::Refused;
@@ -177,25 +213,33 @@ int runProject(std::span<const std::string> args,
             << (utilisation.empty() ? "—" : utilisation) << '\t' << (last.empty() ? "—" : last)
             << "\n";
     }
+    bool written = true;
     if (csvFile) {
         if (const auto problem =
                 project::writeFileAtomically(*csvFile, project::scheduleCsv(rows))) {
             err << "foundations-calc: " << *problem << "\n";
-            return kRefused;
+            written = false;
         }
     }
-    return anyRefused ? kRefused : kDesigned;
+    if (printed) {
+        if (const std::string problem = writeProjectPdf(*printed, *pdfFile); !problem.empty()) {
+            err << "foundations-calc: " << problem << "\n";
+            written = false;
+        }
+    }
+    return anyRefused || !written ? kRefused : kDesigned;
 }
 
 } // namespace
 
 int run(std::span<const std::string> args, std::span<const core::DesignWindowInfo *const> windows,
-        std::ostream &out, std::ostream &err, const PdfWriter &writePdf)
+        std::ostream &out, std::ostream &err, const PdfWriter &writePdf,
+        const ProjectPdfWriter &writeProjectPdf)
 {
     if (args.empty())
         return usageError(err, "name a window: isolated, strip, combined or strap.");
     if (isProjectCommand(args))
-        return runProject(args, windows, out, err);
+        return runProject(args, windows, out, err, writeProjectPdf);
     if (args.front() == "--help" || args.front() == "-h") {
         printHelp(windows, out);
         return kDesigned;

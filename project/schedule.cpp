@@ -231,16 +231,16 @@ std::string reasonOf(const ScheduleRow &row)
 constexpr std::array kColumns{
     ScheduleColumn{"Mark", markOf},
     ScheduleColumn{"Type", typeOf},
-    ScheduleColumn{"Case", caseOf},
-    ScheduleColumn{"Load", loadOf},
-    ScheduleColumn{"L (m)", lengthOf},
-    ScheduleColumn{"B (m)", widthOf},
-    ScheduleColumn{"t (m)", thicknessOf},
-    ScheduleColumn{"Main bars", barsOf},
-    ScheduleColumn{"Utilisation", utilisationText},
-    ScheduleColumn{"Governing check", governingOf},
+    ScheduleColumn{"Case", caseOf, false, true},
+    ScheduleColumn{"Load", loadOf, true},
+    ScheduleColumn{"L (m)", lengthOf, true},
+    ScheduleColumn{"B (m)", widthOf, true},
+    ScheduleColumn{"t (m)", thicknessOf, true},
+    ScheduleColumn{"Main bars", barsOf, false, true},
+    ScheduleColumn{"Utilisation", utilisationText, true},
+    ScheduleColumn{"Governing check", governingOf, false, true},
     ScheduleColumn{"Result", verdictOf},
-    ScheduleColumn{"Reason", reasonOf},
+    ScheduleColumn{"Reason", reasonOf, false, true},
 };
 
 } // namespace

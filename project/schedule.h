@@ -56,6 +56,8 @@ std::string utilisationText(const ScheduleRow &row);
 struct ScheduleColumn {
     std::string_view heading;
     std::string (*text)(const ScheduleRow &row);
+    bool numeric = false; // loads, sizes, ratios: a view aligns them right
+    bool wraps = false;   // texts that may run long: a narrow view breaks them between words
 };
 std::span<const ScheduleColumn> scheduleColumns();
 

@@ -47,6 +47,16 @@ TitleBlock defaultTitle()
     return title;
 }
 
+TitleBlock withDefaults(TitleBlock title)
+{
+    const TitleBlock defaults = defaultTitle();
+    for (auto field : {&TitleBlock::date, &TitleBlock::version, &TitleBlock::units}) {
+        if ((title.*field).empty())
+            title.*field = defaults.*field;
+    }
+    return title;
+}
+
 std::vector<std::string> Line::parts() const
 {
     const std::string valueText = core::reportNumber(value);

@@ -39,6 +39,9 @@ std::string_view programVersion();
 std::string today();
 // A title block with today's date and this program's version; the rest empty.
 TitleBlock defaultTitle();
+// `title` with what it leaves empty taken from defaultTitle(): today's date, this program's
+// version and the units.
+TitleBlock withDefaults(TitleBlock title);
 
 // One input the run read: its caption, the symbol the calculation writes it by, the text as
 // typed, and its unit. An option reads "selected" or "cleared".

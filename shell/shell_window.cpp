@@ -4,6 +4,7 @@
 #include "widgets/apply_run.h"
 #include "widgets/controls.h"
 #include "widgets/focus_order.h"
+#include "widgets/report_preview.h"
 #include "widgets/seams.h"
 
 #include <QAction>
@@ -188,6 +189,8 @@ void DesignWindow::buildMenu()
         action->setShortcuts(shortcuts);
         connect(action, &QAction::triggered, this, handler);
     };
+    addEntry(QStringLiteral("report"), tr("&Report…"), {QKeySequence(Qt::CTRL | Qt::Key_R)},
+             [this] { showReport(); });
     addEntry(QStringLiteral("print"), tr("&Print"), {QKeySequence(Qt::CTRL | Qt::Key_P)},
              [this] { printWindow(kind()); });
     addEntry(QStringLiteral("back"), tr("&Back"), {QKeySequence(Qt::ALT | Qt::Key_Left)},
@@ -254,17 +257,20 @@ core::DesignRequest DesignWindow::request() const
 
 void DesignWindow::runDesign()
 {
-    const core::DesignResult result = m_info.design(request());
+    core::DesignRequest designed = request();
+    core::DesignResult result = m_info.design(designed);
     if (!result.accepted()) {
         ui::messages().warn(this, windowTitle(), QString::fromStdString(result.refusal->message));
         focusRefusedField(result.refusal->control);
         return;
     }
     ui::applyRun(form(), result.run);
+    m_applied = Applied{std::move(designed), std::move(result.run)};
+    const core::Run &run = m_applied->run;
 
     m_designedTexts = request().texts;
     m_results.clear();
-    for (const core::Event &event : result.run.events()) {
+    for (const core::Event &event : run.events()) {
         if (event.kind != core::Event::Kind::SetText || !form().has(event.target))
             continue;
         if (auto *caption = qobject_cast<ui::CaptionLabel *>(control(event.target));
@@ -272,12 +278,50 @@ void DesignWindow::runDesign()
             m_results.append(caption);
     }
     m_warnings.clear();
-    for (const core::Warning &warning : result.run.warnings())
+    for (const core::Warning &warning : run.warnings())
         m_warnings.append(QString::fromStdString(warning.text));
     updateResultState();
     // A run may show or hide lists and fields.
     ui::orderFocusByReading(form());
     emit designApplied();
+}
+
+void DesignWindow::setReportTitle(std::function<report::TitleBlock()> provider)
+{
+    m_reportTitle = std::move(provider);
+}
+
+report::TitleBlock DesignWindow::reportTitle() const
+{
+    return report::withDefaults(m_reportTitle ? m_reportTitle() : report::TitleBlock());
+}
+
+std::optional<report::Report> DesignWindow::appliedReport() const
+{
+    if (!m_applied)
+        return std::nullopt;
+    return report::build(m_info, m_applied->request, m_applied->run, reportTitle());
+}
+
+void DesignWindow::showReport()
+{
+    if (!m_applied || m_outOfDate) {
+        runDesign();
+        // Refused: its message is on show, and the results on show (if any) are not of the
+        // inputs on show.
+        if (!m_applied || m_outOfDate)
+            return;
+    }
+    if (m_preview)
+        m_preview->close();
+    m_preview = new ui::ReportPreview(*appliedReport(), this);
+    m_preview->setAttribute(Qt::WA_DeleteOnClose);
+    m_preview->open();
+}
+
+ui::ReportPreview *DesignWindow::reportPreview() const
+{
+    return m_preview;
 }
 
 void DesignWindow::focusRefusedField(const std::string &name)

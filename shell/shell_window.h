@@ -2,12 +2,14 @@
 
 #include "core/control_table.h"
 #include "core/design.h"
+#include "report/report.h"
 #include "shell/window_catalogue.h"
 #include "widgets/form.h"
 
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -18,7 +20,8 @@ class QStatusBar;
 
 namespace ui {
 class CaptionLabel;
-}
+class ReportPreview;
+} // namespace ui
 
 namespace shell {
 
@@ -70,11 +73,15 @@ private:
 // or shows the one message that names the refused field, puts the focus on that field and
 // changes nothing else.
 //
-// Around the designed client area: a menu bar (File: Print, Back, Exit) and a status line.
+// Around the designed client area: a menu bar (File: Report…, Print, Back, Exit) and a status
+// line.
 // Enter in any input runs the design. Once an input or list differs from the texts the shown
 // results were designed with, the results are out of date: their captions turn grey and the
 // status line says so, until a run is applied again. The status line also carries the
 // warnings of the last run.
+//
+// Report… previews the calculation report of the run on show: of the very run that was
+// applied, never a second calculation, and never of inputs other than those on show.
 class DesignWindow : public ShellWindow
 {
     Q_OBJECT
@@ -94,8 +101,28 @@ public:
     QString statusText() const;
     // The File menu; further menus go after it.
     QMenu *fileMenu() const { return m_fileMenu; }
-    // A menu entry by object name: "print", "back", "exit".
+    // A menu entry by object name: "report", "print", "back", "exit".
     QAction *menuAction(const QString &name) const;
+
+    // The run on show and the request it was designed from; nullptr before the first run
+    // applied.
+    const core::Run *appliedRun() const { return m_applied ? &m_applied->run : nullptr; }
+    const core::DesignRequest *appliedRequest() const
+    {
+        return m_applied ? &m_applied->request : nullptr;
+    }
+    // What heads the window's reports: defaultTitle() with the fields `provider` fills (the
+    // application's project name, footing mark, designer and date). Without one, or for the
+    // fields it leaves empty, defaultTitle()'s.
+    void setReportTitle(std::function<report::TitleBlock()> provider);
+    report::TitleBlock reportTitle() const;
+    // The calculation report of the run on show; nullopt before the first run applied.
+    std::optional<report::Report> appliedReport() const;
+    // Report…: opens the preview of appliedReport(). When nothing was designed yet or the
+    // results are out of date, designs first; a refused run shows its message and no preview.
+    void showReport();
+    // The report preview open now, or nullptr.
+    ui::ReportPreview *reportPreview() const;
 
 signals:
     // A run has been applied (not emitted for refused input).
@@ -116,6 +143,14 @@ private:
     int m_footingCase = 0;
     QMenu *m_fileMenu = nullptr;
     QLabel *m_status = nullptr;
+    // The run on show and what it was designed from, for its report.
+    struct Applied {
+        core::DesignRequest request;
+        core::Run run;
+    };
+    std::optional<Applied> m_applied;
+    std::function<report::TitleBlock()> m_reportTitle;
+    QPointer<ui::ReportPreview> m_preview;
     // The texts the results on show were designed with, the captions the run wrote and its
     // warnings.
     std::optional<core::FieldTexts> m_designedTexts;

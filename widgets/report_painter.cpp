@@ -1,5 +1,6 @@
 #include "widgets/report_painter.h"
 
+#include "project/project_report.h"
 #include "report/document.h"
 
 #include <QDir>
@@ -7,6 +8,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
@@ -188,19 +190,25 @@ TableLayout layoutTable(const report::Table &table, double available, Metrics &m
 {
     TableLayout t;
     const std::size_t columns = table.columns.size();
-    std::vector<double> natural(columns, 0);
+    // The width of each column's longest text, and of its longest word.
+    std::vector<double> natural(columns, 0), word(columns, 0);
+    auto measure = [&](std::size_t c, const std::string &text, Style style) {
+        const QString shown = qs(text);
+        natural[c] = std::max(natural[c], metrics.width(shown, style));
+        for (const QString &part : shown.split(QLatin1Char(' ')))
+            word[c] = std::max(word[c], metrics.width(part, style));
+    };
     for (std::size_t c = 0; c < columns; ++c) {
-        natural[c] = metrics.width(qs(table.columns[c].title), Style::SmallBold);
+        measure(c, table.columns[c].title, Style::SmallBold);
         for (std::size_t r = 0; r < table.rows.size(); ++r) {
             if (c < table.rows[r].size()) {
                 const bool bold = table.styles[r] != report::Table::RowStyle::Normal &&
                                   table.styles[r] != report::Table::RowStyle::NotApplicable;
-                natural[c] =
-                    std::max(natural[c], metrics.width(qs(table.rows[r][c]),
-                                                       bold ? Style::SmallBold : Style::Small));
+                measure(c, table.rows[r][c], bold ? Style::SmallBold : Style::Small);
             }
         }
         natural[c] += 2 * kCellPadX + 1;
+        word[c] += 2 * kCellPadX + 1;
     }
     t.widths = natural;
     double total = 0;
@@ -213,10 +221,38 @@ TableLayout layoutTable(const report::Table &table, double available, Metrics &m
             (table.columns[c].wraps ? wrapping : fixed) += natural[c];
         const double least = mm(20);
         if (wrapping > 0 && available - fixed >= least) {
+            // None narrower than its longest word while the room allows: a column that
+            // would be is given that width, and the others share what is left.
+            std::vector<std::size_t> sharing;
+            double room = available - fixed, words = 0;
             for (std::size_t c = 0; c < columns; ++c) {
-                if (table.columns[c].wraps)
-                    t.widths[c] = (available - fixed) * natural[c] / wrapping;
+                if (table.columns[c].wraps) {
+                    sharing.push_back(c);
+                    words += word[c];
+                }
             }
+            auto weight = [&] {
+                double sum = 0;
+                for (std::size_t c : sharing)
+                    sum += natural[c];
+                return sum;
+            };
+            for (bool settled = words > room; !settled;) {
+                settled = true;
+                const double sum = weight();
+                const auto narrow = std::find_if(sharing.begin(), sharing.end(), [&](auto c) {
+                    return room * natural[c] / sum < word[c];
+                });
+                if (narrow != sharing.end()) {
+                    t.widths[*narrow] = word[*narrow];
+                    room -= word[*narrow];
+                    sharing.erase(narrow);
+                    settled = sharing.empty();
+                }
+            }
+            const double sum = weight();
+            for (std::size_t c : sharing)
+                t.widths[c] = room * natural[c] / sum;
         } else {
             for (double &w : t.widths)
                 w *= available / total; // every column gives way; their texts wrap
@@ -435,30 +471,46 @@ void paginate(Layout &l)
     }
 }
 
-Layout layOut(const report::Report &report, const QPageLayout &pageLayout)
+// Lays blocks out on pages headed by a title block of `titleFields`.
+Layout layOutBlocks(std::vector<report::Block> blocks,
+                    std::vector<std::pair<std::string, std::string>> titleFields,
+                    const QPageLayout &pageLayout)
 {
     Metrics metrics;
     Layout l;
     const QRectF paintMm = pageLayout.paintRect(QPageLayout::Millimeter);
     l.page = QSizeF(mm(paintMm.width()), mm(paintMm.height()));
-    l.titleFields = report::titleFields(report.title);
+    l.titleFields = std::move(titleFields);
     l.titleHeight = titleBlockHeight(l.titleFields.size(), metrics);
     const double footer = metrics.line(Style::Small) + mm(3);
     const double top = l.titleHeight + mm(4);
     l.body = QRectF(0, top, l.page.width(), std::max(mm(20), l.page.height() - top - footer));
-    l.blocks = report::document(report);
+    l.blocks = std::move(blocks);
     addPieces(l, metrics);
     paginate(l);
     return l;
 }
+
+Layout layOut(const report::Report &report, const QPageLayout &pageLayout)
+{
+    return layOutBlocks(report::document(report), report::titleFields(report.title), pageLayout);
+}
+
+// How the footer numbers a page: the first page of the layout is page `first` + 1 of `total`
+// (a document of several layouts numbers its pages through); a total of 0 is the layout's own.
+struct Numbering {
+    int first = 0;
+    int total = 0;
+};
 
 // ---- painting --------------------------------------------------------------------------------
 
 class PagePainter
 {
 public:
-    PagePainter(QPainter &painter, const report::Report &report, const Layout &layout)
-        : m_p(painter), m_report(report), m_l(layout),
+    PagePainter(QPainter &painter, const report::Report &report, const Layout &layout,
+                Numbering numbering)
+        : m_p(painter), m_report(report), m_l(layout), m_numbering(numbering),
           m_dpi(painter.device() ? painter.device()->logicalDpiY() : kDpi)
     {}
 
@@ -476,6 +528,7 @@ private:
     QPainter &m_p;
     const report::Report &m_report;
     const Layout &m_l;
+    Numbering m_numbering;
     double m_dpi;
     Metrics m_metrics;
 };
@@ -526,9 +579,11 @@ void PagePainter::footer(int index)
     m_p.drawLine(QPointF(0, y - mm(1)), QPointF(m_l.page.width(), y - mm(1)));
     text(0, y, qs(std::string(report::kProgramName) + " " + m_report.title.version), Style::Small,
          kGrey);
+    const int total =
+        m_numbering.total > 0 ? m_numbering.total : static_cast<int>(m_l.pages.size());
     const QString number =
         QStringLiteral("page %1 of %2")
-            .arg(QString::number(index + 1), QString::number(static_cast<int>(m_l.pages.size())));
+            .arg(QString::number(m_numbering.first + index + 1), QString::number(total));
     text(m_l.page.width() - m_metrics.width(number, Style::Small), y, number, Style::Small);
 }
 
@@ -829,7 +884,7 @@ int reportPageCount(const report::Report &report, const QPageLayout &layout)
 namespace {
 
 void paintLaidOut(QPainter &painter, const report::Report &report, const Layout &layout, int page,
-                  const QRectF &paintRect)
+                  const QRectF &paintRect, Numbering numbering = {})
 {
     if (!painter.isActive() || page < 0 || static_cast<std::size_t>(page) >= layout.pages.size())
         return;
@@ -843,19 +898,112 @@ void paintLaidOut(QPainter &painter, const report::Report &report, const Layout 
     painter.translate(paintRect.center());
     painter.scale(scale, scale);
     painter.translate(-layout.page.width() / 2, -layout.page.height() / 2);
-    PagePainter(painter, report, layout).page(page);
+    PagePainter(painter, report, layout, numbering).page(page);
     painter.restore();
 }
 
-} // namespace
+// A document of one or more laid-out parts, numbered through: a report, or a project's
+// schedule followed by the reports of its footings.
+struct Part {
+    const report::Report *report; // the title's version for the footer, and the sketches
+    QPageLayout pageLayout;
+    Layout layout;
+};
 
-void paintReportPage(QPainter &painter, const report::Report &report, int page,
-                     const QRectF &paintRect, const QPageLayout &layout)
+struct Document {
+    report::Report scheduleSheet; // what the schedule's pages are painted from
+    std::vector<Part> parts;
+
+    int pageCount() const
+    {
+        int pages = 0;
+        for (const Part &part : parts)
+            pages += static_cast<int>(part.layout.pages.size());
+        return pages;
+    }
+
+    // The part that holds page `page` of the whole document, and the number of the pages
+    // before that part; nullptr past the end.
+    const Part *partOf(int page, int &first) const
+    {
+        first = 0;
+        for (const Part &part : parts) {
+            const int pages = static_cast<int>(part.layout.pages.size());
+            if (page >= first && page < first + pages)
+                return &part;
+            first += pages;
+        }
+        return nullptr;
+    }
+
+    // Paints page `page` of the whole document.
+    void paint(QPainter &painter, int page, const QRectF &paintRect) const
+    {
+        int first = 0;
+        if (const Part *part = partOf(page, first))
+            paintLaidOut(painter, *part->report, part->layout, page - first, paintRect,
+                         {first, pageCount()});
+    }
+};
+
+Document reportDocument(const report::Report &report, const QPageLayout &pageLayout)
 {
-    paintLaidOut(painter, report, layOut(report, layout), page, paintRect);
+    Document document;
+    document.parts.push_back({&report, pageLayout, layOut(report, pageLayout)});
+    return document;
 }
 
-bool writeReportPdf(const report::Report &report, const QString &path, QString *error)
+// The schedule first, across an A4 sheet turned to landscape (its columns need the width),
+// then the report of each footing designed. The parts point into `project` and into the
+// document itself, which must stay where it is made.
+std::unique_ptr<Document> projectDocument(const project::ProjectReport &project,
+                                          const QPageLayout &pageLayout)
+{
+    auto document = std::make_unique<Document>();
+    document->scheduleSheet.title = project.title;
+    QPageLayout across = pageLayout;
+    across.setOrientation(QPageLayout::Landscape);
+    document->parts.push_back({&document->scheduleSheet, across,
+                               layOutBlocks(project::scheduleDocument(project),
+                                            project::scheduleTitleFields(project), across)});
+    for (const report::Report &report : project.reports)
+        document->parts.push_back({&report, pageLayout, layOut(report, pageLayout)});
+    return document;
+}
+
+// Paints every page of the document on a printer or a PDF writer, a new sheet for each, each
+// part on its own page layout.
+bool paintDocument(QPagedPaintDevice &device, const Document &document)
+{
+    if (document.parts.empty())
+        return true;
+    auto turnTo = [&device](const QPageLayout &layout) {
+        return device.pageLayout().isEquivalentTo(layout) || device.setPageLayout(layout);
+    };
+    if (!turnTo(document.parts.front().pageLayout))
+        return false;
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    for (int page = 0; page < document.pageCount(); ++page) {
+        int first = 0;
+        const Part *part = document.partOf(page, first);
+        // A new layout applies from the next sheet on.
+        if (page > 0 && (!turnTo(part->pageLayout) || !device.newPage())) {
+            painter.end();
+            return false;
+        }
+        const QRectF paintRect(QPointF(0, 0),
+                               part->pageLayout.paintRectPixels(device.logicalDpiX()).size());
+        paintLaidOut(painter, *part->report, part->layout, page - first, paintRect,
+                     {first, document.pageCount()});
+    }
+    return painter.end();
+}
+
+// Writes the document as an A4 PDF through a temporary file and a rename; see writeReportPdf.
+bool writePdf(const Document &document, const QString &path, const std::string &title,
+              const std::string &version, QString *error)
 {
     auto fail = [&](const QString &why) {
         if (error)
@@ -881,35 +1029,76 @@ bool writeReportPdf(const report::Report &report, const QString &path, QString *
         return fail(QStringLiteral("The report was not written: the folder %1 cannot be written "
                                    "to (%2).")
                         .arg(folder, file.errorString()));
-    const QPageLayout pageLayout = reportPageLayout();
-    const Layout layout = layOut(report, pageLayout);
     {
         QPdfWriter writer(&file);
         writer.setResolution(static_cast<int>(kDpi));
-        writer.setPageLayout(pageLayout);
-        writer.setTitle(qs("Calculation report — " + report.title.window));
-        writer.setCreator(qs(std::string(report::kProgramName) + " " + report.title.version));
-        QPainter painter;
-        if (!painter.begin(&writer)) {
+        writer.setPageLayout(reportPageLayout());
+        writer.setTitle(qs(title));
+        writer.setCreator(qs(std::string(report::kProgramName) + " " + version));
+        if (!paintDocument(writer, document)) {
             file.cancelWriting();
             return fail(QStringLiteral("The report was not written: %1 could not be opened for "
                                        "drawing.")
                             .arg(shown));
         }
-        const QRectF paintRect(QPointF(0, 0),
-                               pageLayout.paintRectPixels(static_cast<int>(kDpi)).size());
-        for (int page = 0; page < static_cast<int>(layout.pages.size()); ++page) {
-            if (page > 0)
-                writer.newPage();
-            paintLaidOut(painter, report, layout, page, paintRect);
-        }
-        painter.end();
     }
     if (!file.commit())
         return fail(QStringLiteral("The report was not written completely to %1 (%2): is the "
                                    "disk full? Any earlier file of that name is unchanged.")
                         .arg(shown, file.errorString()));
     return true;
+}
+
+} // namespace
+
+void paintReportPage(QPainter &painter, const report::Report &report, int page,
+                     const QRectF &paintRect, const QPageLayout &layout)
+{
+    paintLaidOut(painter, report, layOut(report, layout), page, paintRect);
+}
+
+bool paintReport(QPagedPaintDevice &device, const report::Report &report)
+{
+    return paintDocument(device, reportDocument(report, device.pageLayout()));
+}
+
+bool writeReportPdf(const report::Report &report, const QString &path, QString *error)
+{
+    return writePdf(reportDocument(report, reportPageLayout()), path,
+                    "Calculation report — " + report.title.window, report.title.version, error);
+}
+
+int schedulePageCount(const project::ProjectReport &project, const QPageLayout &layout)
+{
+    return static_cast<int>(projectDocument(project, layout)->parts.front().layout.pages.size());
+}
+
+QPageLayout projectReportPageLayout(const project::ProjectReport &project, int page,
+                                    const QPageLayout &layout)
+{
+    const auto document = projectDocument(project, layout);
+    int first = 0;
+    const Part *part = document->partOf(page, first);
+    return part ? part->pageLayout : layout;
+}
+
+int projectReportPageCount(const project::ProjectReport &project, const QPageLayout &layout)
+{
+    return projectDocument(project, layout)->pageCount();
+}
+
+void paintProjectReportPage(QPainter &painter, const project::ProjectReport &project, int page,
+                            const QRectF &paintRect, const QPageLayout &layout)
+{
+    projectDocument(project, layout)->paint(painter, page, paintRect);
+}
+
+bool writeProjectReportPdf(const project::ProjectReport &project, const QString &path,
+                           QString *error)
+{
+    return writePdf(*projectDocument(project, reportPageLayout()), path,
+                    "Footing schedule and calculation reports — " + project.title.project,
+                    project.title.version, error);
 }
 
 QImage reportPageImage(const report::Report &report, int page, double dpi)

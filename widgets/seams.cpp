@@ -1,6 +1,7 @@
 #include "widgets/seams.h"
 
 #include "widgets/page_painter.h"
+#include "widgets/report_painter.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -104,6 +105,21 @@ PagePrinter::PagePrinter(std::function<bool()> printerInstalled)
 
 PagePrinter::~PagePrinter() = default;
 
+QPrinter *PagePrinter::setUpPrinter(QWidget *window, const QString &jobName,
+                                    const std::function<void(QPrinter &)> &prepare)
+{
+    if (!m_printer) {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        prepare(*printer);
+        printer->setDocName(jobName);
+        if (!messages().setUpPrinter(window, *printer))
+            return nullptr;
+        m_printer = std::move(printer);
+    }
+    m_printer->setDocName(jobName);
+    return m_printer.get();
+}
+
 void PagePrinter::print(QWidget &client, const QString &jobName)
 {
     QWidget *window = client.window();
@@ -111,20 +127,39 @@ void PagePrinter::print(QWidget &client, const QString &jobName)
         saveAsPdf(client, jobName);
         return;
     }
-    if (!m_printer) {
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        // The dialog opens on the orientation that prints the window larger.
-        printer->setPageOrientation(defaultPageLayout(client.size()).orientation());
-        printer->setDocName(jobName);
-        if (!messages().setUpPrinter(window, *printer))
-            return;
-        m_printer = std::move(printer);
-    }
-    m_printer->setDocName(jobName);
-    if (!printPage(client, *m_printer))
+    // The dialog opens on the orientation that prints the window larger.
+    QPrinter *printer = setUpPrinter(window, jobName, [&client](QPrinter &first) {
+        first.setPageOrientation(defaultPageLayout(client.size()).orientation());
+    });
+    if (printer && !printPage(client, *printer))
         messages().warn(
             window, jobName,
-            QObject::tr("The printer %1 could not print the page.").arg(m_printer->printerName()));
+            QObject::tr("The printer %1 could not print the page.").arg(printer->printerName()));
+}
+
+void PagePrinter::printReport(QWidget *parent, const report::Report &report, const QString &jobName)
+{
+    if (!m_printerInstalled()) {
+        if (messages().ask(parent, jobName,
+                           QObject::tr("No printer is installed. Save the report as a PDF file "
+                                       "instead?")))
+            saveReportAsPdf(parent, report, QObject::tr("Save Report As PDF"), jobName);
+        return;
+    }
+    // The dialog opens on the paper the report is laid out for.
+    QPrinter *printer = setUpPrinter(
+        parent, jobName, [](QPrinter &first) { first.setPageLayout(reportPageLayout()); });
+    if (!printer)
+        return;
+    // The report's pages stand upright; the windows keep the orientation chosen for them.
+    const QPageLayout windowsLayout = printer->pageLayout();
+    printer->setPageOrientation(QPageLayout::Portrait);
+    const bool printed = paintReport(*printer, report);
+    printer->setPageLayout(windowsLayout);
+    if (!printed)
+        messages().warn(
+            parent, jobName,
+            QObject::tr("The printer %1 could not print the report.").arg(printer->printerName()));
 }
 
 QString PagePrinter::pdfFolder()
@@ -135,6 +170,21 @@ QString PagePrinter::pdfFolder()
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
+QString PagePrinter::askPdfFileName(QWidget *parent, const QString &title, const QString &baseName)
+{
+    QString name =
+        messages().saveFileName(parent, title, QDir(pdfFolder()).filePath(baseName + ".pdf"),
+                                QObject::tr("PDF files (*.pdf)"));
+    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
+        name += QStringLiteral(".pdf");
+    return name;
+}
+
+void PagePrinter::rememberPdfFolder(const QString &savedFile)
+{
+    QSettings().setValue(kPdfFolderKey, QFileInfo(savedFile).absolutePath());
+}
+
 void PagePrinter::saveAsPdf(QWidget &client, const QString &jobName)
 {
     QWidget *window = client.window();
@@ -142,13 +192,9 @@ void PagePrinter::saveAsPdf(QWidget &client, const QString &jobName)
                         QObject::tr("No printer is installed. Save the page as a PDF file "
                                     "instead?")))
         return;
-    QString name = messages().saveFileName(window, QObject::tr("Save Page As PDF"),
-                                           QDir(pdfFolder()).filePath(jobName + ".pdf"),
-                                           QObject::tr("PDF files (*.pdf)"));
+    const QString name = askPdfFileName(window, QObject::tr("Save Page As PDF"), jobName);
     if (name.isEmpty())
         return;
-    if (QFileInfo(name).suffix().isEmpty())
-        name += QStringLiteral(".pdf");
 
     // Written to a temporary file and renamed: a failed save leaves no half-written page.
     QSaveFile file(name);
@@ -166,7 +212,22 @@ void PagePrinter::saveAsPdf(QWidget &client, const QString &jobName)
                         QObject::tr("The file %1 could not be written.").arg(name));
         return;
     }
-    QSettings().setValue(kPdfFolderKey, QFileInfo(name).absolutePath());
+    rememberPdfFolder(name);
+}
+
+bool saveReportAsPdf(QWidget *parent, const report::Report &report, const QString &title,
+                     const QString &baseName)
+{
+    const QString name = PagePrinter::askPdfFileName(parent, title, baseName);
+    if (name.isEmpty())
+        return false;
+    QString error;
+    if (!writeReportPdf(report, name, &error)) {
+        messages().warn(parent, title, error);
+        return false;
+    }
+    PagePrinter::rememberPdfFolder(name);
+    return true;
 }
 
 } // namespace ui

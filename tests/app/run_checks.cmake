@@ -6,6 +6,10 @@
 #                   entry, the icon and the AppStream file under the prefix.
 # CHECK=deb         BUILD_DIR, APP_ID: CPack's Debian package holds the same files and
 #                   depends on Qt; its contents are printed.
+# CHECK=project-report  PROGRAM (foundations-calc), PROJECT, OUT_DIR: --project PROJECT
+#                   --report writes a PDF of more pages than footings and prints a line per
+#                   footing; into a missing folder it prints the lines, says why on stderr and
+#                   exits with status 1.
 
 function(expect_exit_one description)
     execute_process(COMMAND ${ARGN} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
@@ -109,6 +113,30 @@ elseif(CHECK STREQUAL "deb")
         message(FATAL_ERROR "the package does not depend on Qt and the fonts:\n${fields}")
     endif()
     file(REMOVE_RECURSE "${out_dir}")
+
+elseif(CHECK STREQUAL "project-report")
+    file(REMOVE_RECURSE "${OUT_DIR}")
+    file(MAKE_DIRECTORY "${OUT_DIR}")
+    set(pdf "${OUT_DIR}/building.pdf")
+    execute_process(COMMAND ${PROGRAM} --project ${PROJECT} --report ${pdf}
+                    RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    string(REGEX MATCHALL "\n" lines "${out}")
+    list(LENGTH lines footings)
+    if(NOT code EQUAL 0 OR NOT err STREQUAL "" OR footings LESS 1)
+        message(FATAL_ERROR "--project --report: status ${code}\n${out}${err}")
+    endif()
+    file(STRINGS "${pdf}" pages REGEX "^/Type /Page$")
+    list(LENGTH pages count)
+    file(READ "${pdf}" head LIMIT 5)
+    if(NOT head MATCHES "^%PDF-" OR count LESS_EQUAL footings)
+        message(FATAL_ERROR "${pdf}: ${count} pages for ${footings} footings")
+    endif()
+    execute_process(COMMAND ${PROGRAM} --project ${PROJECT} --report ${OUT_DIR}/missing/b.pdf
+                    RESULT_VARIABLE code OUTPUT_VARIABLE missing ERROR_VARIABLE err)
+    if(NOT code EQUAL 1 OR NOT missing STREQUAL out OR NOT err MATCHES "does not exist")
+        message(FATAL_ERROR "into a missing folder: status ${code}\n${missing}${err}")
+    endif()
+    message(STATUS "${footings} footings, ${count} pages; a missing folder: ${err}")
 
 else()
     message(FATAL_ERROR "unknown CHECK \"${CHECK}\"")

@@ -1,5 +1,6 @@
 #include "app/design_windows.h"
 #include "app/headless.h"
+#include "project/project_report.h"
 #include "project/schedule.h"
 #include "project_support.h"
 
@@ -19,10 +20,27 @@ struct Outcome {
     std::vector<std::string> lines;
 };
 
-Outcome calc(std::vector<std::string> args)
+// Records what --report asked the PDF writer to write, and answers with `problem`.
+struct FakeProjectPdf {
+    std::string problem;
+    std::vector<std::string> paths;
+    std::vector<project::ProjectReport> written;
+
+    headless::ProjectPdfWriter writer()
+    {
+        return [this](const project::ProjectReport &printed, const std::string &path) {
+            paths.push_back(path);
+            written.push_back(printed);
+            return problem;
+        };
+    }
+};
+
+Outcome calc(std::vector<std::string> args, FakeProjectPdf *pdf = nullptr)
 {
     std::ostringstream out, err;
-    const int code = headless::run(args, app::designWindows(), out, err);
+    const int code = headless::run(args, app::designWindows(), out, err, {},
+                                   pdf ? pdf->writer() : headless::ProjectPdfWriter{});
     Outcome o{code, out.str(), err.str(), {}};
     std::istringstream text(o.out);
     for (std::string line; std::getline(text, line);)
@@ -65,6 +83,16 @@ TEST(HeadlessProject, ARefusedFootingIsListedWithItsReasonAndExitsOneAfterEveryL
     EXPECT_EQ(o.lines[2].substr(0, 3), "F2\t");
     // The schedule is still written, the refused footing with its reason.
     EXPECT_EQ(readText(folder.path("s.csv")), project::scheduleCsv(project::designAll(building)));
+
+    // So is the PDF, the refused footing in its schedule and without a report.
+    FakeProjectPdf pdf;
+    const Outcome withPdf = calc({"--project", file.string(), "--report", "b.pdf"}, &pdf);
+    EXPECT_EQ(withPdf.code, headless::kRefused);
+    EXPECT_EQ(withPdf.out, o.out);
+    ASSERT_EQ(pdf.written.size(), 1u);
+    EXPECT_EQ(pdf.written[0].schedule[1].verdict, project::Verdict::Refused);
+    ASSERT_EQ(pdf.written[0].reports.size(), 2u);
+    EXPECT_EQ(pdf.written[0].reports[1].title.mark, "F2");
 }
 
 TEST(HeadlessProject, ARefusedFilePrintsNothingAndExitsOne)
@@ -110,20 +138,30 @@ TEST(HeadlessProject, UsageErrors)
         std::vector<std::string> args;
         const char *says;
     };
-    for (const Case &c : {Case{{"--project"}, "--project needs a file name"},
-                          Case{{"--csv", "s.csv"}, "add --project FILE.fdn"},
-                          Case{{"--project", "a.fdn", "--project", "b.fdn"}, "given twice"},
-                          Case{{"--project", "a.fdn", "isolated"}, "unexpected argument"},
-                          Case{{"isolated", "--project", "a.fdn"}, "unexpected argument"},
-                          // Found by fuzzing: the argument is quoted on one line, escaped.
-                          Case{{"isolated\x06" "2", "--project", "\x0f-trce"},
-                               "unexpected argument \"isolated\\x062\";"}}) {
+    for (const Case &c :
+         {Case{{"--project"}, "--project needs a file name"},
+          Case{{"--csv", "s.csv"}, "add --project FILE.fdn"},
+          Case{{"--project", "a.fdn", "--project", "b.fdn"}, "given twice"},
+          Case{{"--project", "a.fdn", "isolated"}, "unexpected argument"},
+          Case{{"isolated", "--project", "a.fdn"}, "unexpected argument"},
+          Case{{"--project", "a.fdn", "--report"}, "--report needs a file name"},
+          Case{{"--project", "a.fdn", "--report", "-"}, "writes a PDF file"},
+          Case{{"--project", "a.fdn", "--report", ""}, "writes a PDF file"},
+          Case{{"--project", "a.fdn", "--report", "b.pdf", "--report", "c.pdf"}, "given twice"},
+          Case{{"--project", "a.fdn", "--report", "./a.fdn"}, "over the project file"},
+          Case{{"--csv", "s.csv", "--project", "a.fdn", "--report", "s.csv"}, "name the same file"},
+          Case{{"--project", "a.fdn", "--report", "b.pdf"}, "cannot write PDF files"},
+          Case{{"--project", "a.fdn", "--mark", "F1"}, "unexpected argument"},
+          // Found by fuzzing: the argument is quoted on one line, escaped.
+          Case{{"isolated\x06"
+                "2",
+                "--project", "\x0f-trce"},
+               "unexpected argument \"isolated\\x062\";"}}) {
         const Outcome o = calc(c.args);
         EXPECT_EQ(o.code, headless::kUsageError) << c.says;
         EXPECT_EQ(o.out, "");
         EXPECT_NE(o.err.find(c.says), std::string::npos) << o.err;
-        EXPECT_EQ(o.err.substr(0, o.err.find('\n')).find_first_of("\x06\x0f"),
-                  std::string::npos);
+        EXPECT_EQ(o.err.substr(0, o.err.find('\n')).find_first_of("\x06\x0f"), std::string::npos);
     }
 }
 
@@ -141,6 +179,52 @@ TEST(HeadlessProject, HelpDescribesTheProjectCommand)
     EXPECT_NE(o.out.find("foundations-calc --project FILE.fdn [--csv FILE.csv]"),
               std::string::npos);
     EXPECT_NE(o.out.find("--csv FILE"), std::string::npos);
+    EXPECT_NE(
+        o.out.find("foundations-calc --project FILE.fdn [--csv FILE.csv] [--report FILE.pdf]"),
+        std::string::npos);
+    EXPECT_NE(o.out.find("--report FILE.pdf  also write one A4 PDF file"), std::string::npos);
+}
+
+// ---- --report: the schedule and the footings' reports as one PDF ---------------------------
+
+TEST(HeadlessProject, ReportHandsTheScheduleAndEveryFootingsReportToTheWriterAndPrintsTheLines)
+{
+    TempFolder folder;
+    const auto file = folder.path("building.fdn");
+    ASSERT_FALSE(sampleProject().save(file));
+    FakeProjectPdf pdf;
+    const Outcome o = calc({"--project", file.string(), "--report", "out/b.pdf"}, &pdf);
+    EXPECT_EQ(o.code, headless::kDesigned) << o.err;
+    EXPECT_EQ(o.err, "");
+    EXPECT_EQ(o.out, calc({"--project", file.string()}).out);
+    ASSERT_EQ(pdf.paths, std::vector<std::string>{"out/b.pdf"});
+    const project::ProjectReport &printed = pdf.written[0];
+    EXPECT_EQ(project::scheduleCsv(printed.schedule),
+              project::scheduleCsv(project::designAll(sampleProject())));
+    EXPECT_EQ(printed.title.project, "Workshop");
+    EXPECT_EQ(printed.title.designer, "M. Hassan");
+    EXPECT_EQ(printed.title.date, "2025-03-14");
+    std::vector<std::string> marks;
+    for (const report::Report &report : printed.reports)
+        marks.push_back(report.title.mark);
+    EXPECT_EQ(marks, (std::vector<std::string>{"F1", "W1", "F2"}));
+}
+
+TEST(HeadlessProject, APdfThatCannotBeWrittenExitsOneAfterTheLinesAndTheCsvIsStillWritten)
+{
+    TempFolder folder;
+    const auto file = folder.path("building.fdn");
+    ASSERT_FALSE(sampleProject().save(file));
+    FakeProjectPdf pdf;
+    pdf.problem = "The report was not written: the folder /nowhere does not exist.";
+    const Outcome o = calc({"--project", file.string(), "--report", "/nowhere/b.pdf", "--csv",
+                            folder.path("s.csv").string()},
+                           &pdf);
+    EXPECT_EQ(o.code, headless::kRefused);
+    EXPECT_EQ(o.lines.size(), 3u);
+    EXPECT_EQ(o.err, "foundations-calc: " + pdf.problem + "\n");
+    EXPECT_EQ(readText(folder.path("s.csv")),
+              project::scheduleCsv(project::designAll(sampleProject())));
 }
 
 TEST(HeadlessProject, TheSampleBuildingDesignsEveryFooting)

@@ -1,148 +1,28 @@
 // The report on paper: the PDF file of every design window, its pages as painted, and a file
-// that cannot be written.
+// (of a report or of a project) that cannot be written.
 #include "app/design_windows.h"
+#include "project/project_report.h"
 #include "report/document.h"
+#include "support/full_disk.h"
+#include "support/pdf_page.h"
 #include "tests/report/fake_design.h"
+#include "tests/report/page_recorder.h"
 #include "widgets/report_painter.h"
 
 #include <QDir>
 #include <QFile>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTextItem>
-#include <csignal>
 #include <gtest/gtest.h>
 #include <limits>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
 
-constexpr double kDpi = 1200;
+using namespace report_test;
+
 constexpr double kQuarterMm = 0.25 / 25.4 * kDpi; // device pixels
-
-// ---- a paint device that records what is painted on it ----------------------------------
-
-struct Painted {
-    std::vector<QString> texts;
-    std::vector<QRectF> textRects; // in device pixels
-    double thinnestPen = 1e9;      // device pixels, of every stroked line
-    int strokes = 0;
-};
-
-class RecordingEngine : public QPaintEngine
-{
-public:
-    RecordingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
-
-    bool begin(QPaintDevice *) override { return true; }
-    bool end() override { return true; }
-    Type type() const override { return QPaintEngine::User; }
-    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
-
-    void updateState(const QPaintEngineState &state) override
-    {
-        if (state.state() & QPaintEngine::DirtyPen)
-            m_pen = state.pen();
-        if (state.state() & QPaintEngine::DirtyTransform)
-            m_transform = state.transform();
-    }
-    void drawTextItem(const QPointF &p, const QTextItem &item) override
-    {
-        painted.texts.push_back(item.text());
-        const QRectF box(p.x(), p.y() - item.ascent(), item.width(),
-                         item.ascent() + item.descent());
-        painted.textRects.push_back(m_transform.mapRect(box));
-    }
-    void drawLines(const QLineF *, int) override { stroke(); }
-    void drawRects(const QRectF *, int) override { stroke(); }
-    void drawPolygon(const QPointF *, int, PolygonDrawMode) override { stroke(); }
-    void drawPath(const QPainterPath &) override { stroke(); }
-
-    Painted painted;
-
-private:
-    void stroke()
-    {
-        if (m_pen.style() == Qt::NoPen)
-            return;
-        const double scale = std::sqrt(std::abs(m_transform.determinant()));
-        const double width =
-            m_pen.isCosmetic() ? std::max(1.0, m_pen.widthF()) : m_pen.widthF() * scale;
-        painted.thinnestPen = std::min(painted.thinnestPen, width);
-        ++painted.strokes;
-    }
-
-    QPen m_pen;
-    QTransform m_transform;
-};
-
-// The printable area of an A4 page at 1200 dpi.
-class RecordingDevice : public QPaintDevice
-{
-public:
-    RecordingDevice()
-        : m_size(ui::reportPageLayout().paintRectPixels(static_cast<int>(kDpi)).size())
-    {}
-    QPaintEngine *paintEngine() const override { return &m_engine; }
-    QSize size() const { return m_size; }
-    Painted &painted() const { return m_engine.painted; }
-
-protected:
-    int metric(PaintDeviceMetric metric) const override
-    {
-        switch (metric) {
-        case PdmWidth:
-            return m_size.width();
-        case PdmHeight:
-            return m_size.height();
-        case PdmWidthMM:
-            return static_cast<int>(m_size.width() * 25.4 / kDpi);
-        case PdmHeightMM:
-            return static_cast<int>(m_size.height() * 25.4 / kDpi);
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return static_cast<int>(kDpi);
-        case PdmDepth:
-            return 32;
-        case PdmNumColors:
-            return 256;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return static_cast<int>(devicePixelRatioFScale());
-        }
-        return 0;
-    }
-
-private:
-    QSize m_size;
-    mutable RecordingEngine m_engine;
-};
-
-Painted paintPage(const report::Report &report, int page, const QRectF &rect = {})
-{
-    RecordingDevice device;
-    QPainter painter(&device);
-    ui::paintReportPage(painter, report, page,
-                        rect.isNull() ? QRectF(QPointF(0, 0), device.size()) : rect);
-    painter.end();
-    return device.painted();
-}
-
-QString joined(const std::vector<Painted> &pages)
-{
-    QString all;
-    for (const Painted &page : pages) {
-        for (const QString &text : page.texts)
-            all += text;
-    }
-    return all.remove(QLatin1Char(' '));
-}
 
 QString noBlanks(const std::string &text)
 {
@@ -191,17 +71,6 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The pages of a PDF file, counted from its page objects, and the count its page tree states.
-std::pair<int, int> pdfPages(const QByteArray &pdf)
-{
-    const QString text = QString::fromLatin1(pdf);
-    const int pages = static_cast<int>(
-        text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![s\\w])"))));
-    const QRegularExpressionMatch count =
-        QRegularExpression(QStringLiteral("/Type\\s*/Pages[^>]*/Count\\s+(\\d+)")).match(text);
-    return {pages, count.hasMatch() ? count.captured(1).toInt() : -1};
-}
-
 class ReportPages : public testing::TestWithParam<Subject>
 {
 };
@@ -219,7 +88,7 @@ TEST_P(ReportPages, APdfOfTheExpectedPagesWithTitleBlockAndNumberOnEach)
     const QByteArray pdf = readAll(path);
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
     EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
-    EXPECT_EQ(pdfPages(pdf), std::make_pair(count, count));
+    EXPECT_EQ(testing_support::pdfPageCounts(pdf), std::make_pair(count, count));
     // Vector text and drawings: no pictures in the file.
     EXPECT_FALSE(pdf.contains("/Subtype /Image"));
     // Nothing left beside it.
@@ -368,18 +237,39 @@ TEST(ReportPages, ThePictureOfAPageIsA4AtTheResolutionAsked)
 
 // ---- a PDF that cannot be written -------------------------------------------------------
 
-class UnwritablePdf : public testing::Test
+// The two PDF files the program writes: a report, and a project's schedule with the reports of
+// its footings.
+struct PdfWriterRow {
+    const char *name;
+    bool (*write)(const QString &path, QString *error);
+};
+
+bool writeReport(const QString &path, QString *error)
+{
+    return ui::writeReportPdf(reportOf(subjects().back()), path, error);
+}
+
+bool writeProject(const QString &path, QString *error)
+{
+    project::Project building(app::designWindows());
+    EXPECT_FALSE(building.add("isolated"));
+    EXPECT_FALSE(building.add("strap"));
+    return ui::writeProjectReportPdf(project::buildProjectReport(building), path, error);
+}
+
+class UnwritablePdf : public testing::TestWithParam<PdfWriterRow>
 {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_folder.isValid());
-        m_report = reportOf(subjects().back());
         m_existing = m_folder.filePath(QStringLiteral("report.pdf"));
         QFile old(m_existing);
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write("the report of yesterday");
     }
+
+    bool write(const QString &path, QString *error) { return GetParam().write(path, error); }
 
     // The earlier file is as it was, and nothing was left beside it.
     void expectUntouched()
@@ -390,11 +280,10 @@ protected:
     }
 
     QTemporaryDir m_folder;
-    report::Report m_report;
     QString m_existing;
 };
 
-TEST_F(UnwritablePdf, AMissingFolderOrAFolderNameIsRefusedWithTheReason)
+TEST_P(UnwritablePdf, AMissingFolderOrAFolderNameIsRefusedWithTheReason)
 {
     struct Case {
         QString path;
@@ -408,25 +297,17 @@ TEST_F(UnwritablePdf, AMissingFolderOrAFolderNameIsRefusedWithTheReason)
     };
     for (const Case &c : cases) {
         QString error;
-        EXPECT_FALSE(ui::writeReportPdf(m_report, c.path, &error)) << c.says;
+        EXPECT_FALSE(write(c.path, &error)) << c.says;
         EXPECT_TRUE(error.contains(QLatin1String(c.says))) << error.toStdString();
     }
     expectUntouched();
 }
 
-TEST_F(UnwritablePdf, AFullDiskLeavesTheEarlierFileIntact)
+TEST_P(UnwritablePdf, AFullDiskLeavesTheEarlierFileIntact)
 {
-    // The file-size limit stands in for a full disk: every write past 4 kB fails.
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     QString error;
-    const bool written = ui::writeReportPdf(m_report, m_existing, &error);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
+    bool written = true;
+    testing_support::onAFullDisk([&] { written = write(m_existing, &error); });
 
     EXPECT_FALSE(written);
     EXPECT_TRUE(error.contains(QLatin1String("is the disk full?"))) << error.toStdString();
@@ -434,23 +315,28 @@ TEST_F(UnwritablePdf, AFullDiskLeavesTheEarlierFileIntact)
     expectUntouched();
 
     // With room again, the new report replaces the old one.
-    ASSERT_TRUE(ui::writeReportPdf(m_report, m_existing, &error)) << error.toStdString();
+    ASSERT_TRUE(write(m_existing, &error)) << error.toStdString();
     EXPECT_TRUE(readAll(m_existing).startsWith("%PDF-"));
 }
 
-TEST_F(UnwritablePdf, AFolderWithoutWritePermissionIsRefused)
+TEST_P(UnwritablePdf, AFolderWithoutWritePermissionIsRefused)
 {
     if (geteuid() == 0)
         GTEST_SKIP() << "root writes into any folder";
     ASSERT_TRUE(
         QFile::setPermissions(m_folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     QString error;
-    const bool written = ui::writeReportPdf(m_report, m_existing, &error);
+    const bool written = write(m_existing, &error);
     QFile::setPermissions(m_folder.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_FALSE(written);
     EXPECT_TRUE(error.contains(QLatin1String("cannot be written"))) << error.toStdString();
     expectUntouched();
 }
+
+INSTANTIATE_TEST_SUITE_P(Writers, UnwritablePdf,
+                         testing::Values(PdfWriterRow{"Report", writeReport},
+                                         PdfWriterRow{"Project", writeProject}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

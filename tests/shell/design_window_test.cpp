@@ -4,6 +4,7 @@
 // stands in for the footings, so every check, warning and refusal is under the test's control.
 
 #include "isolated/isolated_windows.h"
+#include "report/render.h"
 #include "shell/registry.h"
 #include "shell/shell_window.h"
 #include "support/gui_test.h"
@@ -11,7 +12,9 @@
 #include "widgets/controls.h"
 #include "widgets/page_painter.h"
 #include "widgets/painting.h"
+#include "widgets/report_preview.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -63,10 +66,13 @@ constexpr std::array kControls{
 constexpr std::array kInputs{InputField{"Text1", "P (ton)", "P", "t"},
                              InputField{"Combo1", "Diam. (mm)", "φ", "mm"}};
 
+int g_designs = 0; // how often the design below has run
+
 // Punching stress 0.315 P against 12.91 kg/cm²; no one-way shear for 16 mm bars; no full
 // contact above 40 t.
 DesignResult design(const DesignRequest &request)
 {
+    ++g_designs;
     FieldReader reader(request.texts, kInputs);
     const double P = reader.positive("Text1").value();
     const double phi = reader.positive("Combo1").value();
@@ -241,7 +247,8 @@ TEST_F(DesignWindowTest, EachCheckShowsItsRatioOnItsLabelAndWarningsOnTheFieldsT
 
 TEST_F(DesignWindowTest, MenuBarAndStatusLineLieOutsideTheDesignedClientArea)
 {
-    EXPECT_EQ(window().fileMenu()->actions().size(), 4); // Print, Back, a separator, Exit
+    // Report…, Print, Back, a separator, Exit
+    EXPECT_EQ(window().fileMenu()->actions().size(), 5);
     EXPECT_GT(window().addedChromeHeight(), 20);
     // Opened at its catalogue size, the window shows as much of its client area as before.
     window().setOuterSize(9350, 5800);
@@ -251,6 +258,44 @@ TEST_F(DesignWindowTest, MenuBarAndStatusLineLieOutsideTheDesignedClientArea)
     EXPECT_EQ(window().form().size(), QSize(core::px(9180), core::px(5505)));
     window().setDesignSize();
     EXPECT_EQ(window().centralWidget()->size(), window().form().size());
+}
+
+TEST_F(DesignWindowTest, ReportIsTheFirstEntryOfTheFileMenuOnCtrlR)
+{
+    const QList<QAction *> entries = window().fileMenu()->actions();
+    ASSERT_GE(entries.size(), 2);
+    EXPECT_EQ(entries[0]->objectName(), "report");
+    EXPECT_EQ(entries[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    EXPECT_EQ(entries[1]->objectName(), "print");
+    EXPECT_EQ(window().menuAction(QStringLiteral("report")), entries[0]);
+}
+
+TEST_F(DesignWindowTest, TheReportIsOfTheRunOnShowAndNeverDesignsItAgain)
+{
+    g_designs = 0;
+    window().showReport(); // nothing on show yet: designs once
+    EXPECT_EQ(g_designs, 1);
+    ASSERT_NE(window().reportPreview(), nullptr);
+    window().reportPreview()->close();
+
+    typeInto(load(), QStringLiteral("11"));
+    typeInto(load(), QStringLiteral("10")); // back to the texts designed
+    ASSERT_FALSE(window().resultsOutOfDate());
+    window().showReport();
+    EXPECT_EQ(g_designs, 1);
+    ASSERT_NE(window().reportPreview(), nullptr);
+    const report::Report &shown = window().reportPreview()->report();
+    EXPECT_EQ(report::toText(shown),
+              report::toText(report::build(kInfo, *window().appliedRequest(),
+                                           *window().appliedRun(), window().reportTitle())));
+    ASSERT_EQ(shown.checks.size(), 1u);
+    EXPECT_DOUBLE_EQ(shown.checks[0].demand, 0.315 * 10);
+
+    // Out of date: the report waits for the next run, one run.
+    typeInto(load(), QStringLiteral("20"));
+    window().showReport();
+    EXPECT_EQ(g_designs, 2);
+    EXPECT_DOUBLE_EQ(window().reportPreview()->report().checks[0].demand, 0.315 * 20);
 }
 
 // --- the footings' own windows ---------------------------------------------------------

@@ -76,6 +76,11 @@ void FakePrinter::print(QWidget &client, const QString &jobName)
     pages.push_back({client.window()->objectName(), jobName, client.grab().toImage()});
 }
 
+void FakePrinter::printReport(QWidget *parent, const report::Report &report, const QString &jobName)
+{
+    reports.push_back({parent ? parent->window()->objectName() : QString(), jobName, report});
+}
+
 FakeMessages &messages()
 {
     return g_messages;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/report.h"
 #include "shell/registry.h"
 #include "widgets/seams.h"
 
@@ -48,7 +49,7 @@ public:
     QString printerFile;                        // where the print dialog sends the page
 };
 
-// Records each printout: which window, and the image of the page.
+// Records each printout: which window, and the image of the page; or which report.
 class FakePrinter : public ui::PrintSeam
 {
 public:
@@ -57,9 +58,17 @@ public:
         QString job;
         QImage image;
     };
+    struct PrintedReport {
+        QString window; // objectName of the window the print dialog would belong to
+        QString job;
+        report::Report report;
+    };
     void print(QWidget &client, const QString &jobName) override;
+    void printReport(QWidget *parent, const report::Report &report,
+                     const QString &jobName) override;
 
     std::vector<Page> pages;
+    std::vector<PrintedReport> reports;
 };
 
 // Where the window tests' sessions keep their autosave files.

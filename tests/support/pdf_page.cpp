@@ -210,4 +210,14 @@ PdfPage readPdfPage(const QByteArray &pdf)
     return page;
 }
 
+std::pair<int, int> pdfPageCounts(const QByteArray &pdf)
+{
+    const QString text = QString::fromLatin1(pdf);
+    const int pages = static_cast<int>(
+        text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![s\\w])"))));
+    const QRegularExpressionMatch count =
+        QRegularExpression(QStringLiteral("/Type\\s*/Pages[^>]*/Count\\s+(\\d+)")).match(text);
+    return {pages, count.hasMatch() ? count.captured(1).toInt() : -1};
+}
+
 } // namespace testing_support

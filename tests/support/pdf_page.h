@@ -4,6 +4,7 @@
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
+#include <utility>
 #include <vector>
 
 namespace testing_support {
@@ -30,5 +31,8 @@ struct PdfPage {
 // Reads the first page of a PDF file written by Qt's PDF engine (classic cross-reference
 // table, Flate-compressed streams, Type 0 fonts with ToUnicode maps).
 PdfPage readPdfPage(const QByteArray &pdf);
+
+// The pages of a PDF file, counted from its page objects, and the count its page tree states.
+std::pair<int, int> pdfPageCounts(const QByteArray &pdf);
 
 } // namespace testing_support

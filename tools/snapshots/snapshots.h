@@ -26,7 +26,9 @@ Snapshots isolatedWindows();
 Snapshots stripWindows();
 Snapshots combinedWindows();
 Snapshots strapWindows();
-Snapshots reportPages(); // the first page of each design window's calculation report
+// The first page of each design window's calculation report, a report's preview and the
+// first page of a project's printed calculation.
+Snapshots reportPages();
 Snapshots projectWindows(); // the footing schedule of the sample building
 Snapshots all();
 
