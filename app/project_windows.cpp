@@ -5,6 +5,7 @@
 #include "app/project_session.h"
 #include "app/schedule_window.h"
 #include "isolated/isolated_windows.h"
+#include "project/project_report.h"
 #include "shell/shell_window.h"
 #include "strip/strip_windows.h"
 #include "widgets/controls.h"
@@ -302,6 +303,9 @@ void attachProject(shell::DesignWindow &window)
     QObject::connect(&session(), &ProjectSession::stateChanged, &window,
                      [&window] { updateTitle(window); });
     updateTitle(window);
+    // Its reports are headed with the project and the footing's mark.
+    window.setReportTitle(
+        [&window] { return project::reportTitle(session().project().title(), footingOf(window)); });
 }
 
 std::string footingOf(const shell::DesignWindow &window)

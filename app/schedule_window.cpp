@@ -2,12 +2,15 @@
 
 #include "app/project_session.h"
 #include "app/project_windows.h"
+#include "project/project_report.h"
 #include "shell/registry.h"
+#include "widgets/report_painter.h"
 #include "widgets/seams.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QColor>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
@@ -325,6 +328,10 @@ void ScheduleWindow::buildActions()
     file->setObjectName(QStringLiteral("file"));
     addProjectEntries(*file, *this, nullptr);
     file->addSeparator();
+    QAction *report = file->addAction(tr("Save Calculation &Report as PDF…"), this,
+                                      &ScheduleWindow::saveProjectReport);
+    report->setObjectName(QStringLiteral("projectReport"));
+    file->addSeparator();
     QAction *close = file->addAction(tr("&Close"), this, &QWidget::close);
     close->setObjectName(QStringLiteral("close"));
     close->setShortcut(QKeySequence::Close);
@@ -442,6 +449,27 @@ void ScheduleWindow::deleteCurrent()
         return;
     if (const auto problem = m_session.removeFooting(index))
         ui::messages().warn(this, tr("Delete Footing"), fromStd(problem->message));
+}
+
+void ScheduleWindow::saveProjectReport()
+{
+    const project::TitleBlock &title = m_session.project().title();
+    const QString name = title.name.empty() ? QFileInfo(m_session.displayName()).completeBaseName()
+                                            : fromStd(title.name);
+    const QString file = ui::PagePrinter::askPdfFileName(this, tr("Save Calculation Report as PDF"),
+                                                         name + tr(" - calculation"));
+    if (file.isEmpty())
+        return;
+    QString error;
+    if (!ui::writeProjectReportPdf(project::buildProjectReport(m_session.project()), file,
+                                   &error)) {
+        ui::messages().warn(this, tr("Save Calculation Report as PDF"), error);
+        return;
+    }
+    ui::PagePrinter::rememberPdfFolder(file);
+    m_status->setText(tr("The calculation report of %1 footings was saved as %2.")
+                          .arg(m_session.project().size())
+                          .arg(QFileInfo(file).fileName()));
 }
 
 void ScheduleWindow::designAll()

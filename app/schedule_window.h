@@ -131,6 +131,8 @@ public:
     void renameCurrent();
     void deleteCurrent();
     void designAll();
+    // The schedule and the calculation of every footing designed, as one PDF file.
+    void saveProjectReport();
 
     // The batch design on the worker thread, while it runs.
     BatchDesign *batch() const { return m_batch.get(); }

@@ -486,6 +486,31 @@ TEST_F(ProjectWindowTest, ThePropertiesDialogEditsTheTitleBlock)
     EXPECT_TRUE(session().isModified());
 }
 
+TEST_F(ProjectWindowTest, ReportsAreHeadedWithTheProjectAndTheFootingsMark)
+{
+    app::ScheduleWindow &schedule = openBuilding();
+    schedule.selectFooting(session().indexOf("F2"));
+    entry(schedule, "open")->trigger();
+    auto *window = shell::instanceAs<shell::DesignWindow>(WindowKind::Isolated);
+    ASSERT_NE(window, nullptr);
+    const report::TitleBlock title = window->reportTitle();
+    EXPECT_EQ(title.project, "Workshop and store, 12 Nile Street");
+    EXPECT_EQ(title.designer, "M. Hassan");
+    EXPECT_EQ(title.date, "2025-03-14");
+    EXPECT_EQ(title.mark, "F2");
+
+    // The whole project as one PDF from the schedule.
+    messages().fileName = path(QStringLiteral("building report.pdf"));
+    entry(schedule, "projectReport")->trigger();
+    QFile pdf(path(QStringLiteral("building report.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    EXPECT_NE(schedule.statusText().indexOf("8 footings"), -1);
+    messages().fileName = path(QStringLiteral("no/such/folder/report.pdf"));
+    entry(schedule, "projectReport")->trigger();
+    EXPECT_EQ(messages().shown.back().kind, "warn");
+}
+
 TEST_F(ProjectWindowTest, RecentProjectsOpenFromTheMenu)
 {
     app::ScheduleWindow &schedule = openBuilding();
