@@ -283,7 +283,7 @@ void CombinedDesign::layout()
 bool CombinedDesign::plainConcreteFooting()
 {
     run.heading("Plain-concrete footing");
-    const Term Apc = run.step("Apc", rc::kKgPerTonne * pt / (rc::kLoadFactor * qall), "cm2",
+    const Term Apc = run.step("Apc", rc::pcAreaOfUltimateLoad(rc::kKgPerTonne * pt, qall), "cm2",
                               "the working load pt / 1.5 over qall");
     L1 = run.step("L1", up5(kCm * Lf), "cm", "the next 5 cm above the footing length Lf");
     B1 = run.step("B1", up5(Apc / L1), "cm", "the next 5 cm above Apc / L1");
@@ -413,7 +413,7 @@ void CombinedDesign::oneWayShear()
                          : "Q2 = " + core::noteNumber(c2.Q) + " > Q1 = " + core::noteNumber(c1.Q) +
                                ": C2 governs");
     const Term Qd = run.step("Qd", Qmax - w * d / kHalfSide, "t", "at d / 2 from the column face");
-    const Term qsh = run.step("qsh", rc::kKgPerTonne * Qd / (rc::kBondLeverArm * B * d), "kg/cm2");
+    const Term qsh = run.step("qsh", rc::beamShearStress(rc::kKgPerTonne * Qd, B, d), "kg/cm2");
     const core::Check check =
         rc::compare("Footing", "One-way shear", qsh, qcu, "kg/cm2", kFields.shearCheck);
     const bool safe = check.outcome == core::Check::Outcome::Pass;
@@ -450,14 +450,14 @@ bool CombinedDesign::punchingAt(const Column &c)
     const Term q1 = run.step("qcup1" + of, rc::punchingPerimeterRule(d, per, fcu), "kg/cm2");
     const Term q2 = run.step("qcup2" + of, rc::punchingShapeRule(c.tc, c.bc, fcu), "kg/cm2");
     const Term q3 = run.step("qcup3" + of, rc::punchingRoot(fcu), "kg/cm2");
-    // min(min(q1, q2), q3) keeps the earlier of equal values.
-    const bool firstOfTwo = !(q2.value() < q1.value());
-    const Term &least = firstOfTwo ? q1 : q2;
-    const bool third = q3.value() < least.value();
+    const rc::PunchingRule rule = rc::governingPunchingRule(q1, q2, q3);
+    const Term &least = rule == rc::PunchingRule::Perimeter ? q1
+                        : rule == rc::PunchingRule::Shape   ? q2
+                                                            : q3;
     const std::string governs =
-        third ? "qcup3 = " + core::noteNumber(q3)
-              : (firstOfTwo ? "qcup1 = " : "qcup2 = ") + core::noteNumber(least);
-    const Term qcup = run.step("qcup" + of, min(q1, q2, q3), "kg/cm2", governs + " is the least");
+        std::string(rc::punchingRuleSymbol(rule)) + " = " + core::noteNumber(least);
+    const Term qcup = run.step("qcup" + of, rc::punchingStrength(q1, q2, q3), "kg/cm2",
+                               governs + " is the least");
     const core::Check check = rc::compare("Footing, " + std::string(c.name), "Punching", qp, qcup,
                                           "kg/cm2", kFields.punchingCheck);
     run.check(check);
@@ -481,9 +481,9 @@ BarSet CombinedDesign::barsFor(std::string_view part, std::string_view symbol, c
 void CombinedDesign::minimumMesh()
 {
     run.heading("Minimum mesh");
-    const Term least = rc::kMinSteelPercent * d;
+    const Term least = rc::minimumSteelPerMetre(d);
     const Term Asm =
-        run.step("Asm", max(Term(rc::kMinMeshPerMetre), least), "cm2/m",
+        run.step("Asm", rc::meshSteel(rc::minimumMeshPerMetre(), least), "cm2/m",
                  least.value() > rc::kMinMeshPerMetre
                      ? "0.2 d = " + core::noteNumber(least) + " > 6.78: 0.2 % of the section"
                      : "0.2 d = " + core::noteNumber(least) + " ≤ 6.78: the least mesh governs");

@@ -357,7 +357,7 @@ bool StrapDesign::footingOne(Footing &out)
     const Term e = eccentricity();
     out.L1 = step(f, "L1", (in.tc1 / kHalfInMetres + e) * kHalfInMetres, "cm",
                   "from the property line to e beyond C1's centre, and as far again");
-    const Term Apc = step(f, "Apc", R1 * rc::kKgPerTonne / (rc::kLoadFactor * in.qall), "cm2",
+    const Term Apc = step(f, "Apc", rc::pcAreaOfUltimateLoad(R1 * rc::kKgPerTonne, in.qall), "cm2",
                           "area under the working reaction");
     out.B1 = step(f, "B1", up5(Apc / out.L1), "cm", "rounded up to the next 5 cm");
     if (!(out.B1.value() > rc::kPcProjection))
@@ -391,7 +391,7 @@ bool StrapDesign::footingTwo(Footing &out)
                           " t, not upwards: the columns are too close for these loads. Raise " +
                           q("Text14") + " or " + q("Text2") + ".");
     heading(f, "Plain-concrete footing");
-    const Term Apc = step(f, "Apc", R2 * rc::kKgPerTonne / (rc::kLoadFactor * in.qall), "cm2",
+    const Term Apc = step(f, "Apc", rc::pcAreaOfUltimateLoad(R2 * rc::kKgPerTonne, in.qall), "cm2",
                           "area under the working reaction");
     const Term k = step(f, "k", in.tc2 - in.bc2, "cm", "C2's long side less its short side");
     const Term Bq = step(f, "Bq", (-k + sqrt(square(k) + 4.0 * Apc)) / 2.0, "cm",
@@ -542,7 +542,7 @@ void StrapDesign::punching(const FootingFields &f, const Term &qc, const Term &d
         step(f, "qcup1", rc::punchingPerimeterRule(d, per, in.fcu), "kg/cm2", "perimeter rule");
     const Term qcup3 = step(f, "qcup3", rc::punchingRoot(in.fcu), "kg/cm2", "upper limit");
     const Term qcup =
-        step(f, "qcup", min(qcup1, qcup3), "kg/cm2",
+        step(f, "qcup", rc::punchingStrength(qcup1, qcup3), "kg/cm2",
              lesser(qcup1, "the perimeter rule governs", qcup3, "the upper limit governs"));
     core::Check check = wholeWidth ? rc::notApplicable(f.title, "Punching", qp, qcup, "kg/cm2", why)
                                    : rc::compare(f.title, "Punching", qp, qcup, "kg/cm2");
@@ -560,7 +560,7 @@ void StrapDesign::footingSteel(const FootingFields &f, const Term &M, const Term
     heading(f, "Steel, secondary");
     const Term mesh = rc::minimumMesh(B);
     const Term least = rc::minimumSteel(d, B);
-    const Term AsS = step(f, "As secondary", max(mesh, least), "cm2",
+    const Term AsS = step(f, "As secondary", rc::meshSteel(mesh, least), "cm2",
                           greater(mesh, "the least mesh governs", least, "0.2 % governs"));
     m_run.setNumber(f.secondaryArea, roundHalfEven(AsS.value(), 2));
     const Term aS = m_run.step("a(" + footing.phiSecondary.formula() + ")",
@@ -750,7 +750,7 @@ void StrapDesign::stirrups(const Term &shearAtC1, const Term &w1, Beam &beam)
     m_run.heading("Strap beam: Shear");
     const Term Q = m_run.step("Q", shearAtC1 - w1 * (beam.d / kHalfInMetres), "t",
                               "at d / 2 from the inner face of C1");
-    const Term qsu = m_run.step("qsu", Q * rc::kKgPerTonne / (rc::kBondLeverArm * bs * beam.d),
+    const Term qsu = m_run.step("qsu", rc::beamShearStress(Q * rc::kKgPerTonne, bs, beam.d),
                                 "kg/cm2", "over the lever arm 0.87 d");
     if (qsu.value() <= qcu.value()) {
         beam.stirrupsPerMetre = m_run.step("nst", kNominalStirrups, "",

@@ -317,10 +317,10 @@ void StripSteps::punchCheck(const Term &B, const Term &support, const Term &qp, 
 {
     const Term qcup1 = run.step("qcup1", rc::punchingPerimeterRule(d, per, v.fcu), "kg/cm2");
     const Term qcup3 = run.step("qcup3", rc::punchingRoot(v.fcu), "kg/cm2");
-    const Term qcup =
-        run.step("qcup", min(qcup1, qcup3), "kg/cm2",
-                 comparison(qcup3, qcup1) +
-                     (qcup3.value() < qcup1.value() ? ": qcup3 governs" : ": qcup1 governs"));
+    const rc::PunchingRule governs = rc::governingPunchingRule(qcup1, qcup3);
+    const Term qcup = run.step("qcup", rc::punchingStrength(qcup1, qcup3), "kg/cm2",
+                               comparison(qcup3, qcup1) + ": " +
+                                   std::string(rc::punchingRuleSymbol(governs)) + " governs");
     const Term outside = bm * B - bm * (d + support);
     if (outside.value() <= 0) {
         run.setText(kFields.punchCheck, core::check::kNoPunch);
@@ -344,7 +344,7 @@ Term StripSteps::secondarySteel(const Term &B, const Term &d)
     run.heading("Steel, secondary");
     const Term mesh = run.step("AsMesh", rc::minimumMesh(B), "cm2", "6.78 cm2 a metre of B");
     const Term least = run.step("AsSecMin", rc::minimumSteel(d, B), "cm2", "0.2 % of d × B");
-    const Term AsSec = run.step("AsSec", max(mesh, least), "cm2",
+    const Term AsSec = run.step("AsSec", rc::meshSteel(mesh, least), "cm2",
                                 comparison(mesh, least) + (mesh.value() < least.value()
                                                                ? ": 0.2 % of the section governs"
                                                                : ": the 6.78 cm2 a metre governs"));
@@ -497,8 +497,8 @@ Term uniformPcWidth(StripSteps &s)
 {
     core::Run &run = s.run;
     run.heading("Plain-concrete footing");
-    const Term Apc =
-        run.step("Apc", rc::kKgPerTonne * s.Pw / s.v.qall, "cm2", "area on qall per metre run");
+    const Term Apc = run.step("Apc", rc::pcAreaOfWorkingLoad(rc::kKgPerTonne * s.Pw, s.v.qall),
+                              "cm2", "area on qall per metre run");
     const Term B1 = run.step("B1", up5(Apc / s.bm), "cm");
     s.writePcFooting(B1);
     s.bearing(B1);
@@ -881,10 +881,10 @@ void slabUnderBeam(StripSteps &s, const Term &w, Slab &slab)
     s.pt = run.step("pt", rc::totalLoad(w), "t/m", "beam load with the footing's weight");
     s.Pw = run.step("Pw", rc::workingLoad(s.pt), "t/m", "working load for the soil");
     run.heading("Plain-concrete footing");
-    slab.B1 = run.step("B1",
-                       up5(Term(rc::kKgPerTonne / rc::kCmPerMetre) * rc::kSelfWeightFactor * w /
-                           (rc::kLoadFactor * v.qall)),
-                       "cm", "width for the working load 1.1 w / 1.5 on qall");
+    // The beam's ultimate load with the footing's weight, in kg per cm of the strip's run.
+    const Term load = Term(rc::kKgPerTonne / rc::kCmPerMetre) * rc::kSelfWeightFactor * w;
+    slab.B1 = run.step("B1", up5(rc::pcAreaOfUltimateLoad(load, v.qall)), "cm",
+                       "width for the working load 1.1 w / 1.5 on qall");
     s.writePcFooting(slab.B1);
     s.bearing(slab.B1);
     slab.B = s.rcWidth(slab.B1, rc::kPcProjection, s.v.b, "beam");
