@@ -369,26 +369,53 @@ inline constexpr std::array kControls{
     autoSized(label("Label130", {"Picture5"}, {}, {6990, 3000, 180, 195}, kBarText)),
 };
 
+// The inputs the design reads, by what they hold: the sides of a column are b across the
+// footing and t along it.
+struct InputControls {
+    std::string_view load1, load2, c1Width, c1Length, c2Width, c2Length;
+    std::string_view fcu, fy, qall, cover, spacing, pcThickness, rcThickness;
+    std::string_view topBars, bottomBars, beam1Bars, beam2Bars;
+};
+
+inline constexpr InputControls kInput{.load1 = "Text1",
+                                      .load2 = "Text2",
+                                      .c1Width = "Text6",
+                                      .c1Length = "Text7",
+                                      .c2Width = "Text8",
+                                      .c2Length = "Text9",
+                                      .fcu = "Text10",
+                                      .fy = "Text11",
+                                      .qall = "Text12",
+                                      .cover = "Text5",
+                                      .spacing = "Text13",
+                                      .pcThickness = "Text3",
+                                      .rcThickness = "Text4",
+                                      .topBars = "Combo1",
+                                      .bottomBars = "Combo2",
+                                      .beam1Bars = "Combo3",
+                                      .beam2Bars = "Combo4"};
+
 // Every input, list and option the design reads: its control, the caption the user knows it
 // by, the symbol the calculation writes for it, its unit and the range of plausible numbers.
 inline constexpr std::array kInputs{
-    ranged({"Text1", "P1 (ton)", "P1", "t"}, ranges::kColumnLoad),
-    ranged({"Text2", "P2 (ton)", "P2", "t"}, ranges::kColumnLoad),
-    ranged({"Text6", "C1 b (cm)", "bc1", "cm"}, ranges::kColumnSide),
-    ranged({"Text7", "C1 t (cm)", "tc1", "cm"}, ranges::kColumnSide),
-    ranged({"Text8", "C2 b (cm)", "bc2", "cm"}, ranges::kColumnSide),
-    ranged({"Text9", "C2 t (cm)", "tc2", "cm"}, ranges::kColumnSide),
-    ranged({"Text10", "fcu (kg\\cm2)", "fcu", "kg/cm2"}, ranges::kConcreteStrength),
-    ranged({"Text11", "fy (kg\\cm2)", "fy", "kg/cm2"}, ranges::kSteelYield),
-    ranged({"Text12", "B \\ C (kg\\cm2)", "qall", "kg/cm2"}, ranges::kSoilStress),
-    ranged({"Text5", "Cover (cm)", "cover", "cm"}, ranges::kCover),
-    ranged({"Text13", "Column Spacing (L)", "S", "m"}, ranges::kColumnSpacing),
-    ranged({"Text3", "Assume PC Depth (cm)", "t1", "cm"}, ranges::kPlainConcreteThickness),
-    ranged({"Text4", "Assume RC Depth (cm)", "t", "cm"}, ranges::kReinforcedThickness),
-    ranged({"Combo1", "Top Rienf. Diam. (mm)", "φtop", "mm"}, ranges::kBarDiameter),
-    ranged({"Combo2", "Bott. Rienf. Diam. (mm)", "φbot", "mm"}, ranges::kBarDiameter),
-    ranged({"Combo3", "Beam -1- Diam. (mm)", "φb1", "mm"}, ranges::kBarDiameter),
-    ranged({"Combo4", "Beam -2- Diam. (mm)", "φb2", "mm"}, ranges::kBarDiameter),
+    ranged({kInput.load1, "P1 (ton)", "P1", "t"}, ranges::kColumnLoad),
+    ranged({kInput.load2, "P2 (ton)", "P2", "t"}, ranges::kColumnLoad),
+    ranged({kInput.c1Width, "C1 b (cm)", "bc1", "cm"}, ranges::kColumnSide),
+    ranged({kInput.c1Length, "C1 t (cm)", "tc1", "cm"}, ranges::kColumnSide),
+    ranged({kInput.c2Width, "C2 b (cm)", "bc2", "cm"}, ranges::kColumnSide),
+    ranged({kInput.c2Length, "C2 t (cm)", "tc2", "cm"}, ranges::kColumnSide),
+    ranged({kInput.fcu, "fcu (kg\\cm2)", "fcu", "kg/cm2"}, ranges::kConcreteStrength),
+    ranged({kInput.fy, "fy (kg\\cm2)", "fy", "kg/cm2"}, ranges::kSteelYield),
+    ranged({kInput.qall, "B \\ C (kg\\cm2)", "qall", "kg/cm2"}, ranges::kSoilStress),
+    ranged({kInput.cover, "Cover (cm)", "cover", "cm"}, ranges::kCover),
+    ranged({kInput.spacing, "Column Spacing (L)", "S", "m"}, ranges::kColumnSpacing),
+    ranged({kInput.pcThickness, "Assume PC Depth (cm)", "t1", "cm"},
+           ranges::kPlainConcreteThickness),
+    ranged({kInput.rcThickness, "Assume RC Depth (cm)", "t", "cm"}, ranges::kReinforcedThickness),
+    ranged({kInput.topBars, "Top Rienf. Diam. (mm)", "φtop", "mm"}, ranges::kBarDiameter),
+    ranged({kInput.bottomBars, "Bott. Rienf. Diam. (mm)", "φbot", "mm"}, ranges::kBarDiameter),
+    ranged({kInput.beam1Bars, "Beam -1- Diam. (mm)", "φb1", "mm"}, ranges::kBarDiameter),
+    ranged({kInput.beam2Bars, "Beam -2- Diam. (mm)", "φb2", "mm"}, ranges::kBarDiameter),
 };
 
 } // namespace combined::tables

@@ -27,25 +27,7 @@ using rc::kKgPerTonne;
 
 constexpr std::string_view kFooting = "Footing";
 
-// The window's inputs, by what they hold.
-struct InputControls {
-    std::string_view load, moment, pcThickness, rcThickness, cover, columnLength, columnWidth;
-    std::string_view fcu, fy, qall, pcLength, longBars, shortBars;
-};
-
-constexpr InputControls kInput{.load = "Text1",
-                               .moment = "Text10",
-                               .pcThickness = "Text2",
-                               .rcThickness = "Text3",
-                               .cover = "Text4",
-                               .columnLength = "Text5",
-                               .columnWidth = "Text6",
-                               .fcu = "Text7",
-                               .fy = "Text8",
-                               .qall = "Text9",
-                               .pcLength = "Text11",
-                               .longBars = "Combo2",
-                               .shortBars = "Combo1"};
+using tables::kInput;
 
 // The window's result fields: dimensions in m, steel areas, bar counts and the check texts.
 struct ResultFields {

@@ -232,23 +232,45 @@ inline constexpr std::array kIsolated{
     line("Line2", {}, 0, 4200, 12000, 4200, colours::red, Pen::Dash),
 };
 
+// The inputs the design reads, by what they hold.
+struct InputControls {
+    std::string_view load, moment, pcThickness, rcThickness, cover, columnLength, columnWidth;
+    std::string_view fcu, fy, qall, pcLength, longBars, shortBars;
+};
+
+inline constexpr InputControls kInput{.load = "Text1",
+                                      .moment = "Text10",
+                                      .pcThickness = "Text2",
+                                      .rcThickness = "Text3",
+                                      .cover = "Text4",
+                                      .columnLength = "Text5",
+                                      .columnWidth = "Text6",
+                                      .fcu = "Text7",
+                                      .fy = "Text8",
+                                      .qall = "Text9",
+                                      .pcLength = "Text11",
+                                      .longBars = "Combo2",
+                                      .shortBars = "Combo1"};
+
 // Every input, list and option the design reads: its control, the caption the user knows it
 // by, the symbol the calculation writes for it, its unit and the range of plausible numbers.
 inline constexpr std::array kInputs{
-    ranged({"Text1", "P (ton)", "P", "t"}, ranges::kColumnLoad),
-    ranged({"Text10", "M (t.m)", "M", "t.m"}, ranges::kColumnMoment),
-    ranged({"Text2", "Assume PC Footing Thickness", "t1", "cm"}, ranges::kPlainConcreteThickness),
-    ranged({"Text3", "Assume RC Footing Thickness", "t", "cm"}, ranges::kReinforcedThickness),
-    ranged({"Text4", "Cover", "cover", "cm"}, ranges::kCover),
-    ranged({"Text5", "t (cm)", "tc", "cm"}, ranges::kColumnSide),
-    ranged({"Text6", "b (cm)", "bc", "cm"}, ranges::kColumnSide),
-    ranged({"Text7", "fcu (kg\\cm2)", "fcu", "kg/cm2"}, ranges::kConcreteStrength),
-    ranged({"Text8", "fy (kg\\cm2)", "fy", "kg/cm2"}, ranges::kSteelYield),
-    ranged({"Text9", "qall (kg\\cm2)", "qall", "kg/cm2"}, ranges::kSoilStress),
-    ranged({"Text11", "Assume L1 (m)", "L1", "m"}, ranges::kFootingLength),
-    ranged({"Combo2", "Long Rienforcement: Diam. Of Used Bars(mm)", "φL", "mm"},
+    ranged({kInput.load, "P (ton)", "P", "t"}, ranges::kColumnLoad),
+    ranged({kInput.moment, "M (t.m)", "M", "t.m"}, ranges::kColumnMoment),
+    ranged({kInput.pcThickness, "Assume PC Footing Thickness", "t1", "cm"},
+           ranges::kPlainConcreteThickness),
+    ranged({kInput.rcThickness, "Assume RC Footing Thickness", "t", "cm"},
+           ranges::kReinforcedThickness),
+    ranged({kInput.cover, "Cover", "cover", "cm"}, ranges::kCover),
+    ranged({kInput.columnLength, "t (cm)", "tc", "cm"}, ranges::kColumnSide),
+    ranged({kInput.columnWidth, "b (cm)", "bc", "cm"}, ranges::kColumnSide),
+    ranged({kInput.fcu, "fcu (kg\\cm2)", "fcu", "kg/cm2"}, ranges::kConcreteStrength),
+    ranged({kInput.fy, "fy (kg\\cm2)", "fy", "kg/cm2"}, ranges::kSteelYield),
+    ranged({kInput.qall, "qall (kg\\cm2)", "qall", "kg/cm2"}, ranges::kSoilStress),
+    ranged({kInput.pcLength, "Assume L1 (m)", "L1", "m"}, ranges::kFootingLength),
+    ranged({kInput.longBars, "Long Rienforcement: Diam. Of Used Bars(mm)", "φL", "mm"},
            ranges::kBarDiameter),
-    ranged({"Combo1", "Short Rienforcement: Diam. Of Used Bars(mm)", "φS", "mm"},
+    ranged({kInput.shortBars, "Short Rienforcement: Diam. Of Used Bars(mm)", "φS", "mm"},
            ranges::kBarDiameter),
 };
 

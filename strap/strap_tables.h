@@ -423,28 +423,63 @@ template <std::size_t... N> constexpr auto join(const std::array<Control, N> &..
     return all;
 }
 
+// The inputs the design reads, by what they hold: the sides of a column are b across the
+// strap and t along it.
+struct InputControls {
+    std::string_view load1, load2, c1Width, c1Length, c2Width, c2Length;
+    std::string_view pcThickness, rcThickness, strapThickness, cover, fcu, fy, qall, spacing;
+    std::string_view footing1MainBars, footing1SecondaryBars, footing2MainBars,
+        footing2SecondaryBars, strapBars;
+};
+
+inline constexpr InputControls kInput{.load1 = "Text1",
+                                      .load2 = "Text2",
+                                      .c1Width = "Text3",
+                                      .c1Length = "Text4",
+                                      .c2Width = "Text5",
+                                      .c2Length = "Text6",
+                                      .pcThickness = "Text7",
+                                      .rcThickness = "Text8",
+                                      .strapThickness = "Text9",
+                                      .cover = "Text10",
+                                      .fcu = "Text11",
+                                      .fy = "Text12",
+                                      .qall = "Text13",
+                                      .spacing = "Text14",
+                                      .footing1MainBars = "Combo1",
+                                      .footing1SecondaryBars = "Combo2",
+                                      .footing2MainBars = "Combo3",
+                                      .footing2SecondaryBars = "Combo4",
+                                      .strapBars = "Combo5"};
+
 // Every input, list and option the design reads: its control, the caption the user knows it
 // by, the symbol the calculation writes for it, its unit and the range of plausible numbers.
 inline constexpr std::array kInputs{
-    ranged({"Text1", "P1 (ton)", "P1", "t"}, ranges::kColumnLoad),
-    ranged({"Text2", "P2 (ton)", "P2", "t"}, ranges::kColumnLoad),
-    ranged({"Text3", "C1 b (cm)", "bc1", "cm"}, ranges::kColumnSide),
-    ranged({"Text4", "C1 t (cm)", "tc1", "cm"}, ranges::kColumnSide),
-    ranged({"Text5", "C2 b (cm)", "bc2", "cm"}, ranges::kColumnSide),
-    ranged({"Text6", "C2 t (cm)", "tc2", "cm"}, ranges::kColumnSide),
-    ranged({"Text7", "Assume PC Footing (cm)", "t1", "cm"}, ranges::kPlainConcreteThickness),
-    ranged({"Text8", "Assume RC Footing (cm)", "t", "cm"}, ranges::kReinforcedThickness),
-    ranged({"Text9", "Assume Strap Beam Thick. (cm)", "ts", "cm"}, ranges::kReinforcedThickness),
-    ranged({"Text10", "Cover (cm)", "cover", "cm"}, ranges::kCover),
-    ranged({"Text11", "fcu (kg\\cm2)", "fcu", "kg/cm2"}, ranges::kConcreteStrength),
-    ranged({"Text12", "fy (kg\\cm2)", "fy", "kg/cm2"}, ranges::kSteelYield),
-    ranged({"Text13", "B\\C (kg\\cm2)", "qall", "kg/cm2"}, ranges::kSoilStress),
-    ranged({"Text14", "Column Spacing (L)", "S", "m"}, ranges::kColumnSpacing),
-    ranged({"Combo1", "Footing -1- Main Rienf. Diam.(mm)", "φ1", "mm"}, ranges::kBarDiameter),
-    ranged({"Combo2", "Footing -1- Secondary Rienf. Diam.(mm)", "φ2", "mm"}, ranges::kBarDiameter),
-    ranged({"Combo3", "Footing -2- Main Rienf. Diam.(mm)", "φ3", "mm"}, ranges::kBarDiameter),
-    ranged({"Combo4", "Footing -2- Secondary Rienf. Diam.(mm)", "φ4", "mm"}, ranges::kBarDiameter),
-    ranged({"Combo5", "Strap Beam Diam. Of Bars (mm)", "φ5", "mm"}, ranges::kBarDiameter),
+    ranged({kInput.load1, "P1 (ton)", "P1", "t"}, ranges::kColumnLoad),
+    ranged({kInput.load2, "P2 (ton)", "P2", "t"}, ranges::kColumnLoad),
+    ranged({kInput.c1Width, "C1 b (cm)", "bc1", "cm"}, ranges::kColumnSide),
+    ranged({kInput.c1Length, "C1 t (cm)", "tc1", "cm"}, ranges::kColumnSide),
+    ranged({kInput.c2Width, "C2 b (cm)", "bc2", "cm"}, ranges::kColumnSide),
+    ranged({kInput.c2Length, "C2 t (cm)", "tc2", "cm"}, ranges::kColumnSide),
+    ranged({kInput.pcThickness, "Assume PC Footing (cm)", "t1", "cm"},
+           ranges::kPlainConcreteThickness),
+    ranged({kInput.rcThickness, "Assume RC Footing (cm)", "t", "cm"}, ranges::kReinforcedThickness),
+    ranged({kInput.strapThickness, "Assume Strap Beam Thick. (cm)", "ts", "cm"},
+           ranges::kReinforcedThickness),
+    ranged({kInput.cover, "Cover (cm)", "cover", "cm"}, ranges::kCover),
+    ranged({kInput.fcu, "fcu (kg\\cm2)", "fcu", "kg/cm2"}, ranges::kConcreteStrength),
+    ranged({kInput.fy, "fy (kg\\cm2)", "fy", "kg/cm2"}, ranges::kSteelYield),
+    ranged({kInput.qall, "B\\C (kg\\cm2)", "qall", "kg/cm2"}, ranges::kSoilStress),
+    ranged({kInput.spacing, "Column Spacing (L)", "S", "m"}, ranges::kColumnSpacing),
+    ranged({kInput.footing1MainBars, "Footing -1- Main Rienf. Diam.(mm)", "φ1", "mm"},
+           ranges::kBarDiameter),
+    ranged({kInput.footing1SecondaryBars, "Footing -1- Secondary Rienf. Diam.(mm)", "φ2", "mm"},
+           ranges::kBarDiameter),
+    ranged({kInput.footing2MainBars, "Footing -2- Main Rienf. Diam.(mm)", "φ3", "mm"},
+           ranges::kBarDiameter),
+    ranged({kInput.footing2SecondaryBars, "Footing -2- Secondary Rienf. Diam.(mm)", "φ4", "mm"},
+           ranges::kBarDiameter),
+    ranged({kInput.strapBars, "Strap Beam Diam. Of Bars (mm)", "φ5", "mm"}, ranges::kBarDiameter),
 };
 
 } // namespace strap::tables

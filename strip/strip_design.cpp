@@ -16,6 +16,7 @@ namespace strip {
 namespace {
 
 using core::Term;
+using tables::kInput;
 
 constexpr std::string_view kNoLength = "-----"; // a strip has no length of its own
 
@@ -108,37 +109,38 @@ Inputs readInputs(core::FieldReader &in, const core::DesignRequest &request)
     const int footingCase = request.footingCase;
     const bool columns = footingCase == kSeriesOfColumn;
     Inputs v;
-    v.P = in.positive("Text1");
+    v.P = in.positive(kInput.load);
     if (footingCase == kUniformWithMoment || footingCase == kNonUniformStress)
-        v.M = in.number("Text10");
-    v.t1 = in.positive("Text2");
-    v.t = in.positive("Text3");
-    v.cover = in.positive("Text4");
-    mustExceedCover(in, "Text3", v.t, v.cover);
+        v.M = in.number(kInput.moment);
+    v.t1 = in.positive(kInput.pcThickness);
+    v.t = in.positive(kInput.rcThickness);
+    v.cover = in.positive(kInput.cover);
+    mustExceedCover(in, kInput.rcThickness, v.t, v.cover);
     if (columns) {
-        v.b = in.positive("Text6");
-        in.positive("Text11"); // the column thickness: checked, but no result depends on it
-        v.S = in.positive("Text12");
+        v.b = in.positive(kInput.columnWidth);
+        in.positive(
+            kInput.columnLength); // the column thickness: checked, but no result depends on it
+        v.S = in.positive(kInput.spacing);
     } else {
-        v.tw = in.positive("Text5");
+        v.tw = in.positive(kInput.wallThickness);
     }
-    v.fcu = in.positive("Text7");
-    v.fy = in.positive("Text8");
-    v.qall = in.positive("Text9");
+    v.fcu = in.positive(kInput.fcu);
+    v.fy = in.positive(kInput.fy);
+    v.qall = in.positive(kInput.qall);
     if (columns) {
-        v.tb = in.positive("Text13");
-        mustExceedCover(in, "Text13", v.tb, v.cover);
+        v.tb = in.positive(kInput.beamThickness);
+        mustExceedCover(in, kInput.beamThickness, v.tb, v.cover);
     }
-    v.phiMain = in.positive("Combo1");
-    v.phiSec = in.positive("Combo2");
+    v.phiMain = in.positive(kInput.mainBars);
+    v.phiSec = in.positive(kInput.secondaryBars);
     if (columns) {
-        v.phiSt = in.positive("Combo3");
-        v.phiB = in.positive("Combo4");
+        v.phiSt = in.positive(kInput.stirrupBars);
+        v.phiB = in.positive(kInput.beamBars);
     }
     if (!columns)
-        v.brick = in.selected("Option1");
-    v.mainText = core::textOf(request.texts, "Combo1");
-    v.secText = core::textOf(request.texts, "Combo2");
+        v.brick = in.selected(kInput.brickWall);
+    v.mainText = core::textOf(request.texts, kInput.mainBars);
+    v.secText = core::textOf(request.texts, kInput.secondaryBars);
     return v;
 }
 
@@ -582,10 +584,11 @@ bool eccentricPcWidth(core::FieldReader &in, StripSteps &s, Slab &slab)
     run.heading("Plain-concrete footing");
     slab.B1 = run.step("B1", up5(rc::kKgPerTonne * s.Pw * k / (s.bm * s.v.qall)), "cm");
     if (slab.B1.value() <= 0) {
-        in.refuse("Text10", in.quoted("Text10") + " is a negative moment too large for the load " +
-                                in.quoted("Text1") +
-                                ": the footing width comes out at 0 or less. Keep M above "
-                                "-1.1 x P / 6.");
+        in.refuse(kInput.moment, in.quoted(kInput.moment) +
+                                     " is a negative moment too large for the load " +
+                                     in.quoted(kInput.load) +
+                                     ": the footing width comes out at 0 or less. Keep M above "
+                                     "-1.1 x P / 6.");
         return false;
     }
     s.writePcFooting(slab.B1);
@@ -670,10 +673,11 @@ bool trapezoidMoment(core::FieldReader &in, StripSteps &s, const Term &x, const 
                    qx * square(x) * s.bm / 2.0 + s.bm * x * 0.5 * (qmax - qx) * (2.0 * x / 3.0),
                    "kg.cm");
     if (M.value() < 0) {
-        in.refuse("Text10", in.quoted("Text10") +
-                                " is a negative moment so large against the load that the soil "
-                                "pulls on the footing and no depth can be found. Use a smaller "
-                                "negative moment.");
+        in.refuse(kInput.moment,
+                  in.quoted(kInput.moment) +
+                      " is a negative moment so large against the load that the soil "
+                      "pulls on the footing and no depth can be found. Use a smaller "
+                      "negative moment.");
         return false;
     }
     return true;
@@ -989,7 +993,7 @@ const core::DesignWindowInfo &windowInfo()
                                                .controls = tables::kDesign,
                                                .inputs = tables::kInputs,
                                                .caseNames = tables::kCaseNames,
-                                               .wallOption = "Option1",
+                                               .wallOption = kInput.brickWall,
                                                .design = design};
     return window;
 }

@@ -337,29 +337,58 @@ constexpr std::span<const CaseChange> caseChanges(int footingCase)
     }
 }
 
+// The inputs the design reads, by what they hold.
+struct InputControls {
+    std::string_view load, moment, pcThickness, rcThickness, cover, wallThickness;
+    std::string_view columnWidth, columnLength, spacing, fcu, fy, qall, beamThickness;
+    std::string_view mainBars, secondaryBars, stirrupBars, beamBars, brickWall;
+};
+
+inline constexpr InputControls kInput{.load = "Text1",
+                                      .moment = "Text10",
+                                      .pcThickness = "Text2",
+                                      .rcThickness = "Text3",
+                                      .cover = "Text4",
+                                      .wallThickness = "Text5",
+                                      .columnWidth = "Text6",
+                                      .columnLength = "Text11",
+                                      .spacing = "Text12",
+                                      .fcu = "Text7",
+                                      .fy = "Text8",
+                                      .qall = "Text9",
+                                      .beamThickness = "Text13",
+                                      .mainBars = "Combo1",
+                                      .secondaryBars = "Combo2",
+                                      .stirrupBars = "Combo3",
+                                      .beamBars = "Combo4",
+                                      .brickWall = "Option1"};
+
 // Every input, list and option the design reads: its control, the caption the user knows it
 // by, the symbol the calculation writes for it, its unit and the range of plausible numbers.
 inline constexpr std::array kInputs{
-    ranged({"Text1", "P (ton\\m)", "P", "t/m"}, ranges::kWallLoad),
-    ranged({"Text10", "M (t.m)", "M", "t.m/m"}, ranges::kWallMoment),
-    ranged({"Text2", "Assume PC Footing Thickness", "t1", "cm"}, ranges::kPlainConcreteThickness),
-    ranged({"Text3", "Assume RC Footing Thickness", "t", "cm"}, ranges::kReinforcedThickness),
-    ranged({"Text4", "Cover", "cover", "cm"}, ranges::kCover),
-    ranged({"Text5", "Thickness (cm)", "tw", "cm"}, ranges::kWallThickness),
-    ranged({"Text6", "b (cm)", "b", "cm"}, ranges::kColumnSide),
-    ranged({"Text11", "t (cm)", "tcol", "cm"}, ranges::kColumnSide),
-    ranged({"Text12", "Column Spacing", "S", "m"}, ranges::kColumnSpacing),
-    ranged({"Text7", "fcu (kg\\cm2)", "fcu", "kg/cm2"}, ranges::kConcreteStrength),
-    ranged({"Text8", "fy (kg\\cm2)", "fy", "kg/cm2"}, ranges::kSteelYield),
-    ranged({"Text9", "qall (kg\\cm2)", "qall", "kg/cm2"}, ranges::kSoilStress),
-    ranged({"Text13", "Assume Beam Thickness", "tb", "cm"}, ranges::kReinforcedThickness),
-    ranged({"Combo1", "Main Rienforcement: Diam. Of Used Bars(mm)", "φmain", "mm"},
+    ranged({kInput.load, "P (ton\\m)", "P", "t/m"}, ranges::kWallLoad),
+    ranged({kInput.moment, "M (t.m)", "M", "t.m/m"}, ranges::kWallMoment),
+    ranged({kInput.pcThickness, "Assume PC Footing Thickness", "t1", "cm"},
+           ranges::kPlainConcreteThickness),
+    ranged({kInput.rcThickness, "Assume RC Footing Thickness", "t", "cm"},
+           ranges::kReinforcedThickness),
+    ranged({kInput.cover, "Cover", "cover", "cm"}, ranges::kCover),
+    ranged({kInput.wallThickness, "Thickness (cm)", "tw", "cm"}, ranges::kWallThickness),
+    ranged({kInput.columnWidth, "b (cm)", "b", "cm"}, ranges::kColumnSide),
+    ranged({kInput.columnLength, "t (cm)", "tcol", "cm"}, ranges::kColumnSide),
+    ranged({kInput.spacing, "Column Spacing", "S", "m"}, ranges::kColumnSpacing),
+    ranged({kInput.fcu, "fcu (kg\\cm2)", "fcu", "kg/cm2"}, ranges::kConcreteStrength),
+    ranged({kInput.fy, "fy (kg\\cm2)", "fy", "kg/cm2"}, ranges::kSteelYield),
+    ranged({kInput.qall, "qall (kg\\cm2)", "qall", "kg/cm2"}, ranges::kSoilStress),
+    ranged({kInput.beamThickness, "Assume Beam Thickness", "tb", "cm"},
+           ranges::kReinforcedThickness),
+    ranged({kInput.mainBars, "Main Rienforcement: Diam. Of Used Bars(mm)", "φmain", "mm"},
            ranges::kBarDiameter),
-    ranged({"Combo2", "Secondary Rienforcement: Diam. Of Used Bars(mm)", "φsec", "mm"},
+    ranged({kInput.secondaryBars, "Secondary Rienforcement: Diam. Of Used Bars(mm)", "φsec", "mm"},
            ranges::kBarDiameter),
-    ranged({"Combo3", "Stirrup Diam.", "φst", "mm"}, ranges::kBarDiameter),
-    ranged({"Combo4", "Bar Diam. For Beam", "φb", "mm"}, ranges::kBarDiameter),
-    InputField{"Option1", "Brick Wall", "brick wall", ""},
+    ranged({kInput.stirrupBars, "Stirrup Diam.", "φst", "mm"}, ranges::kBarDiameter),
+    ranged({kInput.beamBars, "Bar Diam. For Beam", "φb", "mm"}, ranges::kBarDiameter),
+    InputField{kInput.brickWall, "Brick Wall", "brick wall", ""},
 };
 
 // Under a row of columns the load field reads "P (ton)": the load of one column.
