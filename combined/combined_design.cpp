@@ -18,6 +18,7 @@ namespace combined {
 namespace {
 
 using core::Term;
+using tables::kInput;
 
 // Unit changes of the formulas: loads in t, S, Lo and x0 in m, every other length in cm.
 constexpr double kCm = rc::kCmPerMetre;  // cm in a metre
@@ -192,27 +193,27 @@ private:
 bool CombinedDesign::readInputs()
 {
     core::FieldReader &r = reader;
-    const Term P1 = r.positive("Text1");
-    const Term P2 = r.positive("Text2");
-    const Term bc1 = r.positive("Text6");
-    const Term tc1 = r.positive("Text7");
-    const Term bc2 = r.positive("Text8");
-    const Term tc2 = r.positive("Text9");
-    fcu = r.positive("Text10");
-    fy = r.positive("Text11");
-    qall = r.positive("Text12");
-    cover = r.positive("Text5");
+    const Term P1 = r.positive(kInput.load1);
+    const Term P2 = r.positive(kInput.load2);
+    const Term bc1 = r.positive(kInput.c1Width);
+    const Term tc1 = r.positive(kInput.c1Length);
+    const Term bc2 = r.positive(kInput.c2Width);
+    const Term tc2 = r.positive(kInput.c2Length);
+    fcu = r.positive(kInput.fcu);
+    fy = r.positive(kInput.fy);
+    qall = r.positive(kInput.qall);
+    cover = r.positive(kInput.cover);
     // Column centres closer than half the two sides would put one column inside the other.
     const double touching = (tc1.value() + tc2.value()) / kHalfSide;
-    S = r.greaterThan("Text13", touching,
+    S = r.greaterThan(kInput.spacing, touching,
                       core::formatNumber(touching) + " m, half the two column sides together");
-    t1 = r.positive("Text3");
-    t = r.greaterThan("Text4", cover.value(),
+    t1 = r.positive(kInput.pcThickness);
+    t = r.greaterThan(kInput.rcThickness, cover.value(),
                       "the cover, " + core::formatNumber(cover.value()) + " cm");
-    phiTop = r.positive("Combo1");
-    phiBot = r.positive("Combo2");
-    const Term phiB1 = r.positive("Combo3");
-    const Term phiB2 = r.positive("Combo4");
+    phiTop = r.positive(kInput.topBars);
+    phiBot = r.positive(kInput.bottomBars);
+    const Term phiB1 = r.positive(kInput.beam1Bars);
+    const Term phiB2 = r.positive(kInput.beam2Bars);
     if (r.failed())
         return false;
     c1 = Column{.name = "C1",
@@ -221,14 +222,14 @@ bool CombinedDesign::readInputs()
                 .bc = bc1,
                 .tc = tc1,
                 .phiBeam = phiB1,
-                .beamList = "Combo3"};
+                .beamList = kInput.beam1Bars};
     c2 = Column{.name = "C2",
                 .number = "2",
                 .P = P2,
                 .bc = bc2,
                 .tc = tc2,
                 .phiBeam = phiB2,
-                .beamList = "Combo4"};
+                .beamList = kInput.beam2Bars};
     run.setInputsRead(r.readControls());
     return true;
 }
@@ -283,16 +284,16 @@ void CombinedDesign::layout()
 bool CombinedDesign::plainConcreteFooting()
 {
     run.heading("Plain-concrete footing");
-    const Term Apc = run.step("Apc", rc::kKgPerTonne * pt / (rc::kLoadFactor * qall), "cm2",
+    const Term Apc = run.step("Apc", rc::pcAreaOfUltimateLoad(rc::kKgPerTonne * pt, qall), "cm2",
                               "the working load pt / 1.5 over qall");
     L1 = run.step("L1", up5(kCm * Lf), "cm", "the next 5 cm above the footing length Lf");
     B1 = run.step("B1", up5(Apc / L1), "cm", "the next 5 cm above Apc / L1");
     if (!(B1.value() > rc::kPcProjection)) {
-        reader.refuse("Text12", "The PC footing comes out only " +
-                                    core::formatNumber(B1.value() / kCm) +
-                                    " m wide, and the RC footing must be 60 cm narrower than "
-                                    "it. Lower " +
-                                    reader.quoted("Text12") + " or raise the column loads.");
+        reader.refuse(kInput.qall, "The PC footing comes out only " +
+                                       core::formatNumber(B1.value() / kCm) +
+                                       " m wide, and the RC footing must be 60 cm narrower than "
+                                       "it. Lower " +
+                                       reader.quoted(kInput.qall) + " or raise the column loads.");
         return false;
     }
     const Term Pw = run.step("Pw", rc::workingLoad(pt), "t", "the working load on the soil");
@@ -321,7 +322,8 @@ void CombinedDesign::rcFooting()
                           std::string(c->name) + ", " + core::noteNumber(c->bc) +
                           " cm: the column overhangs its sides and the beam under it has no "
                           "cantilever to carry.",
-                      {std::string(kFields.rcWidth), c == &c1 ? "Text6" : "Text8"}});
+                      {std::string(kFields.rcWidth),
+                       std::string(c == &c1 ? kInput.c1Width : kInput.c2Width)}});
         }
     }
     run.heading("Soil pressure");
@@ -362,8 +364,8 @@ bool CombinedDesign::beamActions()
     Mmax = run.step("Mmax", flush.pt * (x0 - flush.tc / kHalfSide) - w * square(x0) / 2.0, "t.m",
                     "the largest moment between the columns, at x0");
     if (Mmax.value() < 0) {
-        const std::string_view load = c1.flush ? "Text1" : "Text2";
-        const std::string_view side = c1.flush ? "Text7" : "Text9";
+        const std::string_view load = c1.flush ? kInput.load1 : kInput.load2;
+        const std::string_view side = c1.flush ? kInput.c1Length : kInput.c2Length;
         reader.refuse(load, "The largest moment between the columns comes out negative (" +
                                 core::formatNumber(core::roundHalfEven(Mmax.value(), 2)) +
                                 " t.m): the soil pressure under the column flush with the end "
@@ -413,7 +415,7 @@ void CombinedDesign::oneWayShear()
                          : "Q2 = " + core::noteNumber(c2.Q) + " > Q1 = " + core::noteNumber(c1.Q) +
                                ": C2 governs");
     const Term Qd = run.step("Qd", Qmax - w * d / kHalfSide, "t", "at d / 2 from the column face");
-    const Term qsh = run.step("qsh", rc::kKgPerTonne * Qd / (rc::kBondLeverArm * B * d), "kg/cm2");
+    const Term qsh = run.step("qsh", rc::beamShearStress(rc::kKgPerTonne * Qd, B, d), "kg/cm2");
     const core::Check check =
         rc::compare("Footing", "One-way shear", qsh, qcu, "kg/cm2", kFields.shearCheck);
     const bool safe = check.outcome == core::Check::Outcome::Pass;
@@ -450,14 +452,14 @@ bool CombinedDesign::punchingAt(const Column &c)
     const Term q1 = run.step("qcup1" + of, rc::punchingPerimeterRule(d, per, fcu), "kg/cm2");
     const Term q2 = run.step("qcup2" + of, rc::punchingShapeRule(c.tc, c.bc, fcu), "kg/cm2");
     const Term q3 = run.step("qcup3" + of, rc::punchingRoot(fcu), "kg/cm2");
-    // min(min(q1, q2), q3) keeps the earlier of equal values.
-    const bool firstOfTwo = !(q2.value() < q1.value());
-    const Term &least = firstOfTwo ? q1 : q2;
-    const bool third = q3.value() < least.value();
+    const rc::PunchingRule rule = rc::governingPunchingRule(q1, q2, q3);
+    const Term &least = rule == rc::PunchingRule::Perimeter ? q1
+                        : rule == rc::PunchingRule::Shape   ? q2
+                                                            : q3;
     const std::string governs =
-        third ? "qcup3 = " + core::noteNumber(q3)
-              : (firstOfTwo ? "qcup1 = " : "qcup2 = ") + core::noteNumber(least);
-    const Term qcup = run.step("qcup" + of, min(q1, q2, q3), "kg/cm2", governs + " is the least");
+        std::string(rc::punchingRuleSymbol(rule)) + " = " + core::noteNumber(least);
+    const Term qcup = run.step("qcup" + of, rc::punchingStrength(q1, q2, q3), "kg/cm2",
+                               governs + " is the least");
     const core::Check check = rc::compare("Footing, " + std::string(c.name), "Punching", qp, qcup,
                                           "kg/cm2", kFields.punchingCheck);
     run.check(check);
@@ -481,9 +483,9 @@ BarSet CombinedDesign::barsFor(std::string_view part, std::string_view symbol, c
 void CombinedDesign::minimumMesh()
 {
     run.heading("Minimum mesh");
-    const Term least = rc::kMinSteelPercent * d;
+    const Term least = rc::minimumSteelPerMetre(d);
     const Term Asm =
-        run.step("Asm", max(Term(rc::kMinMeshPerMetre), least), "cm2/m",
+        run.step("Asm", rc::meshSteel(rc::minimumMeshPerMetre(), least), "cm2/m",
                  least.value() > rc::kMinMeshPerMetre
                      ? "0.2 d = " + core::noteNumber(least) + " > 6.78: 0.2 % of the section"
                      : "0.2 d = " + core::noteNumber(least) + " ≤ 6.78: the least mesh governs");
@@ -510,7 +512,7 @@ void CombinedDesign::topSteel()
     for (std::string_view count : kFields.topCounts)
         run.setNumber(count, top.count);
     for (std::string_view diameter : kFields.topDiameters)
-        run.setText(diameter, texts.at("Combo1"));
+        run.setText(diameter, texts.at(std::string(kInput.topBars)));
 }
 
 // The bottom bars along the footing carry the moment at the outer face of the overhang.
@@ -526,7 +528,7 @@ void CombinedDesign::bottomSteel()
     for (std::string_view count : kFields.bottomCounts)
         run.setNumber(count, bottom.count);
     for (std::string_view diameter : kFields.bottomDiameters)
-        run.setText(diameter, texts.at("Combo2"));
+        run.setText(diameter, texts.at(std::string(kInput.bottomBars)));
 }
 
 // A transverse beam under a column carries the column load across the width of the footing

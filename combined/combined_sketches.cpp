@@ -5,7 +5,7 @@
 
 #include <QPainter>
 
-namespace combined {
+namespace combined::sketches {
 
 namespace {
 
@@ -120,7 +120,7 @@ void drawSection(QPainter &painter, const Section &s)
 
 } // namespace
 
-void drawSectionC1Flush(QPainter &painter)
+void sectionC1Flush(QPainter &painter)
 {
     drawSection(painter, Section{
                              .c1Left = kFootingLeft,
@@ -138,7 +138,7 @@ void drawSectionC1Flush(QPainter &painter)
                          });
 }
 
-void drawSectionC2Flush(QPainter &painter)
+void sectionC2Flush(QPainter &painter)
 {
     drawSection(painter, Section{
                              .c1Left = 1200,
@@ -156,4 +156,4 @@ void drawSectionC2Flush(QPainter &painter)
                          });
 }
 
-} // namespace combined
+} // namespace combined::sketches

@@ -29,8 +29,8 @@ constexpr std::array<core::BlinkField, 3> kBlinkFields = blinkFields();
 CombinedWindow::CombinedWindow()
     : DesignWindow(shell::WindowKind::Combined, windowInfo()), m_blinkTimer(new QTimer(this))
 {
-    find<ui::PictureBox>(kC1Flush.section)->setDrawing(drawSectionC1Flush);
-    find<ui::PictureBox>(kC2Flush.section)->setDrawing(drawSectionC2Flush);
+    find<ui::PictureBox>(kC1Flush.section)->setDrawing(sketches::sectionC1Flush);
+    find<ui::PictureBox>(kC2Flush.section)->setDrawing(sketches::sectionC2Flush);
     // Until a design picks a layout, both drawings of a tab are there; the C1-flush ones, the
     // layout of the default inputs, lie on top.
     control(kC1Flush.diagrams)->raise();

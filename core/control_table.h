@@ -63,6 +63,8 @@ inline constexpr Font regular{8.25, false};
 inline constexpr Font bold{8.25, true};
 inline constexpr Font large{9.75, false};
 inline constexpr Font largeBold{9.75, true};
+inline constexpr Font largeBoldUnderlined{9.75, true, false, true};
+inline constexpr Font largeBoldItalicUnderlined{9.75, true, true, true};
 } // namespace fonts
 
 enum class Kind : std::uint8_t {
@@ -134,6 +136,155 @@ struct Control {
     Action action = Action::None;
     bool border = true; // text boxes and picture boxes: the sunken 3-D border
 };
+
+// --- the rows of a table ---------------------------------------------------------------------
+//
+// Every window's table is written with one vocabulary: a builder per kind of control takes the
+// control's name, where it sits, its caption or default text, its box and its look; `hidden` and
+// `autoSized` add what a row needs beyond that. A window's tables name their looks
+// once (`inline constexpr Look kCaption{...}`) and build every row from them.
+
+// Where a control sits: its container (none for the window's client area) and, on a tab
+// control, the tab.
+struct Place {
+    std::string_view parent = {};
+    int tab = -1;
+};
+
+// Where a control stands in its container and how large it is, in twips.
+struct Box {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The colours, font and alignment of a control.
+struct Look {
+    Colour back = {};
+    Colour fore = {};
+    Font font = {};
+    Align align = Align::Left;
+};
+
+// A control of any kind, named, placed, captioned, sized and with its look.
+constexpr Control control(Kind kind, std::string_view name, Place place, std::string_view text,
+                          Box box, Look look = {})
+{
+    Control row;
+    row.name = name;
+    row.kind = kind;
+    row.parent = place.parent;
+    row.tab = place.tab;
+    row.text = text;
+    row.left = box.left;
+    row.top = box.top;
+    row.width = box.width;
+    row.height = box.height;
+    row.back = look.back;
+    row.fore = look.fore;
+    row.font = look.font;
+    row.align = look.align;
+    return row;
+}
+
+constexpr Control label(std::string_view name, Place place, std::string_view text, Box box,
+                        Look look = {})
+{
+    return control(Kind::Label, name, place, text, box, look);
+}
+
+// A single-line input field with its default text.
+constexpr Control textBox(std::string_view name, Place place, std::string_view text, Box box,
+                          Look look = {})
+{
+    return control(Kind::TextBox, name, place, text, box, look);
+}
+
+constexpr Control frame(std::string_view name, Place place, std::string_view text, Box box,
+                        Look look = {})
+{
+    return control(Kind::Frame, name, place, text, box, look);
+}
+
+// A picture box: a container with a drawing the window sets.
+constexpr Control picture(std::string_view name, Place place, Box box, Look look = {})
+{
+    return control(Kind::PictureBox, name, place, {}, box, look);
+}
+
+// A borderless drawing without children.
+constexpr Control image(std::string_view name, Place place, Box box)
+{
+    return control(Kind::Image, name, place, {}, box);
+}
+
+// A radio button; its text is kSelected when it starts selected.
+constexpr Control option(std::string_view name, Place place, std::string_view text, Box box,
+                         Look look = {})
+{
+    return control(Kind::OptionButton, name, place, text, box, look);
+}
+
+constexpr Control button(std::string_view name, Place place, std::string_view text, Box box,
+                         Look look, Action action, std::string_view tooltip = {})
+{
+    Control row = control(Kind::Button, name, place, text, box, look);
+    row.tooltip = tooltip;
+    row.action = action;
+    return row;
+}
+
+// An editable list of bar diameters, `items` separated by '|', showing `text`; a pick reruns
+// the design.
+constexpr Control barList(std::string_view name, Place place, std::string_view text, Box box,
+                          std::string_view items, Look look = {})
+{
+    Control row = control(Kind::ComboBox, name, place, text, box, look);
+    row.items = items;
+    row.action = Action::Design;
+    return row;
+}
+
+// How a shape is drawn: its border's colour and pen, and the hatch inside it with its colour.
+struct Outline {
+    Colour border = {};
+    Pen pen = Pen::Solid;
+    Fill fill = Fill::None;
+    Colour hatch = {};
+};
+
+constexpr Control rectangle(std::string_view name, Place place, Box box, Outline outline)
+{
+    Control row = control(Kind::Rectangle, name, place, {}, box, {.fore = outline.border});
+    row.pen = outline.pen;
+    row.fill = outline.fill;
+    row.fillColour = outline.hatch;
+    return row;
+}
+
+// A row of tabs, `items` separated by '|'; its controls name it as their parent with their tab.
+constexpr Control tabControl(std::string_view name, std::string_view text, Box box,
+                             std::string_view items, Look look = {})
+{
+    Control row = control(Kind::TabControl, name, {}, text, box, look);
+    row.items = items;
+    return row;
+}
+
+// A control that starts hidden, for a case to show.
+constexpr Control hidden(Control row)
+{
+    row.visible = false;
+    return row;
+}
+
+// A label sized to its text.
+constexpr Control autoSized(Control row)
+{
+    row.autoSize = true;
+    return row;
+}
 
 // A line from (x1, y1) to (x2, y2) in twips.
 constexpr Control line(std::string_view name, std::string_view parent, int x1, int y1, int x2,

@@ -27,25 +27,7 @@ using rc::kKgPerTonne;
 
 constexpr std::string_view kFooting = "Footing";
 
-// The window's inputs, by what they hold.
-struct InputControls {
-    std::string_view load, moment, pcThickness, rcThickness, cover, columnLength, columnWidth;
-    std::string_view fcu, fy, qall, pcLength, longBars, shortBars;
-};
-
-constexpr InputControls kInput{.load = "Text1",
-                               .moment = "Text10",
-                               .pcThickness = "Text2",
-                               .rcThickness = "Text3",
-                               .cover = "Text4",
-                               .columnLength = "Text5",
-                               .columnWidth = "Text6",
-                               .fcu = "Text7",
-                               .fy = "Text8",
-                               .qall = "Text9",
-                               .pcLength = "Text11",
-                               .longBars = "Combo2",
-                               .shortBars = "Combo1"};
+using tables::kInput;
 
 // The window's result fields: dimensions in m, steel areas, bar counts and the check texts.
 struct ResultFields {
@@ -170,7 +152,7 @@ void stepEccentricity(core::Run &run, Calc &calc)
 // The area of PC footing the working load needs at the allowable stress.
 Term stepPcArea(core::Run &run, const Calc &calc)
 {
-    return run.step("Apc", kKgPerTonne * calc.Pw / calc.v.qall, "cm2");
+    return run.step("Apc", rc::pcAreaOfWorkingLoad(kKgPerTonne * calc.Pw, calc.v.qall), "cm2");
 }
 
 // Concentric load: equal projections beyond the column in both directions, so B1 is the
@@ -458,11 +440,9 @@ Term punchingStrength(core::Run &run, const Calc &calc, const Term &per)
     const Term qcup2 =
         run.step("qcup2", rc::punchingShapeRule(calc.v.tc, calc.v.bc, calc.v.fcu), "kg/cm2");
     const Term qcup3 = run.step("qcup3", rc::punchingRoot(calc.v.fcu), "kg/cm2");
-    const Term qcup = min(qcup1, qcup2, qcup3);
-    const std::string governs = qcup.value() == qcup1.value()   ? "qcup1"
-                                : qcup.value() == qcup2.value() ? "qcup2"
-                                                                : "qcup3";
-    return run.step("qcup", qcup, "kg/cm2", governs + " governs");
+    const rc::PunchingRule governs = rc::governingPunchingRule(qcup1, qcup2, qcup3);
+    return run.step("qcup", rc::punchingStrength(qcup1, qcup2, qcup3), "kg/cm2",
+                    std::string(rc::punchingRuleSymbol(governs)) + " governs");
 }
 
 // Punching on the perimeter at d / 2 around the column.

@@ -1,6 +1,8 @@
 #include "rc/rules.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 namespace rc {
 
@@ -18,6 +20,16 @@ Term totalLoad(const Term &P)
 Term workingLoad(const Term &pt)
 {
     return pt / kLoadFactor;
+}
+
+Term pcAreaOfWorkingLoad(const Term &Pw, const Term &qall)
+{
+    return Pw / qall;
+}
+
+Term pcAreaOfUltimateLoad(const Term &P, const Term &qall)
+{
+    return P / (kLoadFactor * qall);
 }
 
 Term rcSide(const Term &pcSide, double projection)
@@ -57,6 +69,42 @@ Term punchingShapeRule(const Term &tc, const Term &bc, const Term &fcu)
     return (kPunchingSidesTerm + tc / bc) * punchingRoot(fcu);
 }
 
+Term punchingStrength(const Term &perimeterRule, const Term &shapeRule, const Term &root)
+{
+    return min(perimeterRule, shapeRule, root);
+}
+
+Term punchingStrength(const Term &perimeterRule, const Term &root)
+{
+    return min(perimeterRule, root);
+}
+
+PunchingRule governingPunchingRule(const Term &perimeterRule, const Term &shapeRule,
+                                   const Term &root)
+{
+    const bool shape = shapeRule.value() < perimeterRule.value();
+    const double least = shape ? shapeRule.value() : perimeterRule.value();
+    if (root.value() < least)
+        return PunchingRule::Root;
+    return shape ? PunchingRule::Shape : PunchingRule::Perimeter;
+}
+
+PunchingRule governingPunchingRule(const Term &perimeterRule, const Term &root)
+{
+    return root.value() < perimeterRule.value() ? PunchingRule::Root : PunchingRule::Perimeter;
+}
+
+std::string_view punchingRuleSymbol(PunchingRule rule)
+{
+    static constexpr std::array<std::string_view, 3> symbols{"qcup1", "qcup2", "qcup3"};
+    return symbols[static_cast<std::size_t>(rule)];
+}
+
+Term beamShearStress(const Term &Q, const Term &b, const Term &d)
+{
+    return Q / (kBondLeverArm * b * d);
+}
+
 Term requiredDepth(const Term &M, const Term &fcu, const Term &b)
 {
     return kDepthCoefficient * sqrt(M / (fcu * b));
@@ -83,6 +131,21 @@ Term minimumSteel(const Term &x, const Term &y)
 Term minimumMesh(const Term &width)
 {
     return kMinMeshPerMetre * width / kCmPerMetre;
+}
+
+Term minimumMeshPerMetre()
+{
+    return Term(kMinMeshPerMetre);
+}
+
+Term minimumSteelPerMetre(const Term &d)
+{
+    return kMinSteelPercent * d;
+}
+
+Term meshSteel(const Term &mesh, const Term &leastSteel)
+{
+    return max(mesh, leastSteel);
 }
 
 Term barArea(const Term &phi)

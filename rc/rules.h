@@ -3,6 +3,7 @@
 #include "core/calculation.h"
 #include "core/term.h"
 
+#include <cstdint>
 #include <string_view>
 
 // The reinforced-concrete rules every footing of the program shares, each written once, in the
@@ -66,6 +67,14 @@ Term workingLoad(const Term &pt);
 
 // --- plain and reinforced footing --------------------------------------------------------------
 
+// The area of PC footing the soil needs at the allowable stress qall, with the load in kg. From
+// the working load Pw (workingLoad above): Pw / qall. From the ultimate load P, with the load
+// factor divided out last: P / (1.5 qall); the two differ in the last digits, so each footing
+// keeps the one its calculation is written with. Over a strip, with a load per cm of its run,
+// the area is the width in cm.
+Term pcAreaOfWorkingLoad(const Term &Pw, const Term &qall);
+Term pcAreaOfUltimateLoad(const Term &P, const Term &qall);
+
 // The RC side from the PC side: `projection` (60 cm, 30 cm on each side) shorter, unless that
 // leaves nothing, when it is the PC side itself.
 Term rcSide(const Term &pcSide, double projection = kPcProjection);
@@ -90,6 +99,26 @@ Term punchingPerimeterRule(const Term &d, const Term &per, const Term &fcu);
 // qcup2 = (0.5 + tc / bc) √(fcu / 1.5): the column-shape rule.
 Term punchingShapeRule(const Term &tc, const Term &bc, const Term &fcu);
 
+// The punching strength that governs around a column: the least of the three rules,
+// qcup = min(min(qcup1, qcup2), qcup3).
+Term punchingStrength(const Term &perimeterRule, const Term &shapeRule, const Term &root);
+// Along a wall or a beam, where the column-shape rule has no column: the lesser of the
+// perimeter rule and the root, qcup = min(qcup1, qcup3).
+Term punchingStrength(const Term &perimeterRule, const Term &root);
+
+// The rule that gives the governing punching strength: of equal least values, the first in the
+// order qcup1, qcup2, qcup3.
+enum class PunchingRule : std::uint8_t { Perimeter, Shape, Root };
+PunchingRule governingPunchingRule(const Term &perimeterRule, const Term &shapeRule,
+                                   const Term &root);
+PunchingRule governingPunchingRule(const Term &perimeterRule, const Term &root);
+// The symbol of a rule as the calculations write it: "qcup1", "qcup2", "qcup3".
+std::string_view punchingRuleSymbol(PunchingRule rule);
+
+// The shear stress of a beam b wide and d deep over the lever arm 0.87 d, with Q in kg:
+// qs = Q / (0.87 b d).
+Term beamShearStress(const Term &Q, const Term &b, const Term &d);
+
 // --- depth -------------------------------------------------------------------------------------
 
 // dreq = 3 √(M / (fcu b)), with M in kg.cm and b in cm.
@@ -113,6 +142,13 @@ Term steelArea(const Term &M, const Term &fy, const Term &d);
 Term minimumSteel(const Term &x, const Term &y);
 // 6.78 cm2 per metre over a width in cm: 6.78 B / 100.
 Term minimumMesh(const Term &width);
+// The same mesh and the same 0.2 % for one metre of width, in cm2 a metre: 6.78, and 0.2 d of a
+// section d deep.
+Term minimumMeshPerMetre();
+Term minimumSteelPerMetre(const Term &d);
+// The mesh that stands: the least mesh, or the least steel of the section where that is more,
+// max(mesh, least steel).
+Term meshSteel(const Term &mesh, const Term &leastSteel);
 // The area of one bar of diameter φ mm, in cm2: (π / 4) (φ / 10)².
 Term barArea(const Term &phi);
 // The bars that give at least As: ⌊As / a⌋ + 1 (always one more than the area needs).

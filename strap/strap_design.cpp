@@ -18,6 +18,7 @@ namespace {
 using core::formatNumber;
 using core::roundHalfEven;
 using core::Term;
+using tables::kInput;
 
 // C1 stands at the property line, so its footing is placed off its centre: the centre of
 // footing 1 lies this far (m) beyond the centre line of C1.
@@ -96,9 +97,9 @@ constexpr FootingFields kFooting1{
     .drawnSecondaryCount = "Label111",
     .drawnMainCount = "Label109",
     .firstDiameter = "Label110",
-    .firstDiameterList = "Combo1",
+    .firstDiameterList = kInput.footing1MainBars,
     .secondDiameter = "Label112",
-    .secondDiameterList = "Combo2",
+    .secondDiameterList = kInput.footing1SecondaryBars,
 };
 
 // The drawing of footing 2 is the mirror of footing 1: the secondary bars are marked at its
@@ -116,9 +117,9 @@ constexpr FootingFields kFooting2{
     .drawnSecondaryCount = "Label123",
     .drawnMainCount = "Label125",
     .firstDiameter = "Label124",
-    .firstDiameterList = "Combo4",
+    .firstDiameterList = kInput.footing2SecondaryBars,
     .secondDiameter = "Label126",
-    .secondDiameterList = "Combo3",
+    .secondDiameterList = kInput.footing2MainBars,
 };
 
 // Where the strap beam's results go: the values on the shear and moment diagrams, the beam's
@@ -284,28 +285,28 @@ private:
 bool StrapDesign::read()
 {
     core::FieldReader &r = m_reader;
-    in.P1 = r.positive("Text1");
-    in.P2 = r.positive("Text2");
-    in.bc1 = r.positive("Text3");
-    in.tc1 = r.positive("Text4");
-    in.bc2 = r.positive("Text5");
-    in.tc2 = r.positive("Text6");
-    in.tpc = r.positive("Text7");
-    in.cover = r.positive("Text10");
-    const std::string coverWords = q("Text10") + " (" + formatNumber(in.cover.value()) + ")";
-    in.trc = r.greaterThan("Text8", in.cover.value(), coverWords);
-    in.tsb = r.greaterThan("Text9", in.cover.value(), coverWords);
-    in.fcu = r.positive("Text11");
-    in.fy = r.positive("Text12");
-    in.qall = r.positive("Text13");
-    in.S = r.greaterThan("Text14", kEccentricity,
+    in.P1 = r.positive(kInput.load1);
+    in.P2 = r.positive(kInput.load2);
+    in.bc1 = r.positive(kInput.c1Width);
+    in.tc1 = r.positive(kInput.c1Length);
+    in.bc2 = r.positive(kInput.c2Width);
+    in.tc2 = r.positive(kInput.c2Length);
+    in.tpc = r.positive(kInput.pcThickness);
+    in.cover = r.positive(kInput.cover);
+    const std::string coverWords = q(kInput.cover) + " (" + formatNumber(in.cover.value()) + ")";
+    in.trc = r.greaterThan(kInput.rcThickness, in.cover.value(), coverWords);
+    in.tsb = r.greaterThan(kInput.strapThickness, in.cover.value(), coverWords);
+    in.fcu = r.positive(kInput.fcu);
+    in.fy = r.positive(kInput.fy);
+    in.qall = r.positive(kInput.qall);
+    in.S = r.greaterThan(kInput.spacing, kEccentricity,
                          formatNumber(kEccentricity) +
                              " m, the distance from the centre of C1 to the centre of its footing");
-    in.phi1 = r.positive("Combo1");
-    in.phi2 = r.positive("Combo2");
-    in.phi3 = r.positive("Combo3");
-    in.phi4 = r.positive("Combo4");
-    in.phi5 = r.positive("Combo5");
+    in.phi1 = r.positive(kInput.footing1MainBars);
+    in.phi2 = r.positive(kInput.footing1SecondaryBars);
+    in.phi3 = r.positive(kInput.footing2MainBars);
+    in.phi4 = r.positive(kInput.footing2SecondaryBars);
+    in.phi5 = r.positive(kInput.strapBars);
     m_run.setInputsRead(r.readControls());
     return !r.failed();
 }
@@ -357,21 +358,21 @@ bool StrapDesign::footingOne(Footing &out)
     const Term e = eccentricity();
     out.L1 = step(f, "L1", (in.tc1 / kHalfInMetres + e) * kHalfInMetres, "cm",
                   "from the property line to e beyond C1's centre, and as far again");
-    const Term Apc = step(f, "Apc", R1 * rc::kKgPerTonne / (rc::kLoadFactor * in.qall), "cm2",
+    const Term Apc = step(f, "Apc", rc::pcAreaOfUltimateLoad(R1 * rc::kKgPerTonne, in.qall), "cm2",
                           "area under the working reaction");
     out.B1 = step(f, "B1", up5(Apc / out.L1), "cm", "rounded up to the next 5 cm");
     if (!(out.B1.value() > rc::kPcProjection))
-        return refuse("Text1", "The PC footing of Footing -1- comes out only " +
-                                   formatNumber(cm2m(out.B1.value())) +
-                                   " m wide, so its RC footing (0.6 m narrower) has no width. "
-                                   "Raise " +
-                                   q("Text1") + " or lower " + q("Text13") + ".");
+        return refuse(kInput.load1, "The PC footing of Footing -1- comes out only " +
+                                        formatNumber(cm2m(out.B1.value())) +
+                                        " m wide, so its RC footing (0.6 m narrower) has no width. "
+                                        "Raise " +
+                                        q(kInput.load1) + " or lower " + q(kInput.qall) + ".");
     bearing(f, R1, out);
 
     heading(f, "RC footing");
     out.L = step(f, "L", out.L1, "cm", "flush with the PC footing along the strap");
     out.B = step(f, "B", rc::rcSide(out.B1), "cm", "the PC footing projects 30 cm each side");
-    if (!checkWidth(f, "Text1", out.B))
+    if (!checkWidth(f, kInput.load1, out.B))
         return false;
     writeSizes(f, out);
     out.phiMain = in.phi1;
@@ -385,13 +386,13 @@ bool StrapDesign::footingTwo(Footing &out)
 {
     const FootingFields &f = kFooting2;
     if (!(R2.value() > 0))
-        return refuse("Text14",
+        return refuse(kInput.spacing,
                       "The soil reaction under Footing -2- comes out " +
                           formatNumber(roundHalfEven(R2.value(), 2)) +
                           " t, not upwards: the columns are too close for these loads. Raise " +
-                          q("Text14") + " or " + q("Text2") + ".");
+                          q(kInput.spacing) + " or " + q(kInput.load2) + ".");
     heading(f, "Plain-concrete footing");
-    const Term Apc = step(f, "Apc", R2 * rc::kKgPerTonne / (rc::kLoadFactor * in.qall), "cm2",
+    const Term Apc = step(f, "Apc", rc::pcAreaOfUltimateLoad(R2 * rc::kKgPerTonne, in.qall), "cm2",
                           "area under the working reaction");
     const Term k = step(f, "k", in.tc2 - in.bc2, "cm", "C2's long side less its short side");
     const Term Bq = step(f, "Bq", (-k + sqrt(square(k) + 4.0 * Apc)) / 2.0, "cm",
@@ -399,18 +400,19 @@ bool StrapDesign::footingTwo(Footing &out)
     out.L1 = step(f, "L1", up5(Apc / up5(Bq)), "cm", "the area over the rounded width, rounded");
     out.B1 = step(f, "B1", up5(Bq), "cm", "rounded up to the next 5 cm");
     if (!(out.B1.value() > rc::kPcProjection && out.L1.value() > rc::kPcProjection))
-        return refuse("Text2", "The PC footing of Footing -2- comes out only " +
-                                   formatNumber(cm2m(out.L1.value())) + " m by " +
-                                   formatNumber(cm2m(out.B1.value())) +
-                                   " m, so its RC footing (0.6 m smaller each way) has no area. "
-                                   "Raise " +
-                                   q("Text2") + " or lower " + q("Text13") + ".");
+        return refuse(kInput.load2,
+                      "The PC footing of Footing -2- comes out only " +
+                          formatNumber(cm2m(out.L1.value())) + " m by " +
+                          formatNumber(cm2m(out.B1.value())) +
+                          " m, so its RC footing (0.6 m smaller each way) has no area. "
+                          "Raise " +
+                          q(kInput.load2) + " or lower " + q(kInput.qall) + ".");
     bearing(f, R2, out);
 
     heading(f, "RC footing");
     out.L = step(f, "L", rc::rcSide(out.L1), "cm", "the PC footing projects 30 cm each side");
     out.B = step(f, "B", rc::rcSide(out.B1), "cm", "the PC footing projects 30 cm each side");
-    if (!checkWidth(f, "Text2", out.B))
+    if (!checkWidth(f, kInput.load2, out.B))
         return false;
     writeSizes(f, out);
     out.phiMain = in.phi3;
@@ -438,8 +440,8 @@ bool StrapDesign::checkWidth(const FootingFields &f, std::string_view load, cons
                             formatNumber(cm2m(B.value())) + " m wide, narrower than the strap (" +
                             formatNumber(cm2m(bs.value())) +
                             " m, the smaller column side b). Raise " + q(load) + " or lower " +
-                            q("Text13") + ", or make " + q("Text3") + " or " + q("Text5") +
-                            " smaller.");
+                            q(kInput.qall) + ", or make " + q(kInput.c1Width) + " or " +
+                            q(kInput.c2Width) + " smaller.");
 }
 
 void StrapDesign::writeSizes(const FootingFields &f, const Footing &footing)
@@ -542,7 +544,7 @@ void StrapDesign::punching(const FootingFields &f, const Term &qc, const Term &d
         step(f, "qcup1", rc::punchingPerimeterRule(d, per, in.fcu), "kg/cm2", "perimeter rule");
     const Term qcup3 = step(f, "qcup3", rc::punchingRoot(in.fcu), "kg/cm2", "upper limit");
     const Term qcup =
-        step(f, "qcup", min(qcup1, qcup3), "kg/cm2",
+        step(f, "qcup", rc::punchingStrength(qcup1, qcup3), "kg/cm2",
              lesser(qcup1, "the perimeter rule governs", qcup3, "the upper limit governs"));
     core::Check check = wholeWidth ? rc::notApplicable(f.title, "Punching", qp, qcup, "kg/cm2", why)
                                    : rc::compare(f.title, "Punching", qp, qcup, "kg/cm2");
@@ -560,7 +562,7 @@ void StrapDesign::footingSteel(const FootingFields &f, const Term &M, const Term
     heading(f, "Steel, secondary");
     const Term mesh = rc::minimumMesh(B);
     const Term least = rc::minimumSteel(d, B);
-    const Term AsS = step(f, "As secondary", max(mesh, least), "cm2",
+    const Term AsS = step(f, "As secondary", rc::meshSteel(mesh, least), "cm2",
                           greater(mesh, "the least mesh governs", least, "0.2 % governs"));
     m_run.setNumber(f.secondaryArea, roundHalfEven(AsS.value(), 2));
     const Term aS = m_run.step("a(" + footing.phiSecondary.formula() + ")",
@@ -627,9 +629,9 @@ bool StrapDesign::strapBeam(const Footing &f1, const Footing &f2, Beam &beam)
     const Term w2 = m_run.step("w2", f2.qc * f2.B / kLineLoadDivisor, "t/m",
                                "soil reaction under footing 2, per metre of strap");
     if (!(w1.value() > 0))
-        return refuse("Text1", "The soil load under Footing -1- comes out zero, so the strap "
-                               "has no point of zero shear. Raise " +
-                                   q("Text1") + ".");
+        return refuse(kInput.load1, "The soil load under Footing -1- comes out zero, so the strap "
+                                    "has no point of zero shear. Raise " +
+                                        q(kInput.load1) + ".");
     const Term shearAtC1 = shears(f1, f2, w1, w2);
     moments(f1, f2, w1, w2);
     Term Mmax = 0.0;
@@ -698,11 +700,12 @@ bool StrapDesign::largestMoment(const Term &w1, Term &Mmax)
     Mmax = m_run.step("Mmax", pt1 * (x0 - in.tc1 / kHalfInMetres) - w1 * square(x0) / 2.0, "t.m",
                       "at the point of zero shear");
     if (Mmax.value() < 0)
-        return refuse("Text14", "The largest strap moment comes out negative (" +
-                                    formatNumber(roundHalfEven(Mmax.value(), 2)) +
-                                    " t.m): the columns are too close for footing 1 to act as "
-                                    "designed. Raise " +
-                                    q("Text14") + ".");
+        return refuse(kInput.spacing,
+                      "The largest strap moment comes out negative (" +
+                          formatNumber(roundHalfEven(Mmax.value(), 2)) +
+                          " t.m): the columns are too close for footing 1 to act as "
+                          "designed. Raise " +
+                          q(kInput.spacing) + ".");
     m_run.setNumber(kStrap.largestMoment, roundHalfEven(Mmax.value(), 2));
     return true;
 }
@@ -734,7 +737,7 @@ Term StrapDesign::mainSteel(const Term &Mmax, Beam &beam)
     beam.nMain =
         m_run.step("n strap", rc::barCount(Ast, beam.a5), "", "one more than the area needs");
     m_run.check(rc::compare(kStrapBeam, "Main steel", Ast, beam.nMain * beam.a5, "cm2"));
-    const std::string &phi5 = text("Combo5");
+    const std::string &phi5 = text(kInput.strapBars);
     m_run.setNumber(kStrap.mainCount, beam.nMain);
     m_run.setNumber(kStrap.drawnMainCount, beam.nMain);
     m_run.setText(kStrap.drawnMainDiameter, phi5);
@@ -750,7 +753,7 @@ void StrapDesign::stirrups(const Term &shearAtC1, const Term &w1, Beam &beam)
     m_run.heading("Strap beam: Shear");
     const Term Q = m_run.step("Q", shearAtC1 - w1 * (beam.d / kHalfInMetres), "t",
                               "at d / 2 from the inner face of C1");
-    const Term qsu = m_run.step("qsu", Q * rc::kKgPerTonne / (rc::kBondLeverArm * bs * beam.d),
+    const Term qsu = m_run.step("qsu", rc::beamShearStress(Q * rc::kKgPerTonne, bs, beam.d),
                                 "kg/cm2", "over the lever arm 0.87 d");
     if (qsu.value() <= qcu.value()) {
         beam.stirrupsPerMetre = m_run.step("nst", kNominalStirrups, "",

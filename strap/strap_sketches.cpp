@@ -4,7 +4,7 @@
 
 #include <QPainter>
 
-namespace strap {
+namespace strap::sketches {
 
 namespace {
 
@@ -64,7 +64,7 @@ void footingWithBars(ui::Sketch &sketch, double left, double right, double pcLef
 
 } // namespace
 
-void drawReinforcement(QPainter &painter)
+void reinforcement(QPainter &painter)
 {
     ui::Sketch sketch(painter);
     painter.save();
@@ -139,4 +139,4 @@ void drawReinforcement(QPainter &painter)
     painter.restore();
 }
 
-} // namespace strap
+} // namespace strap::sketches

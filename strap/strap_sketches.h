@@ -2,11 +2,11 @@
 
 class QPainter;
 
-namespace strap {
+namespace strap::sketches {
 
 // The reinforcement drawing of the "Rienforcement" tab, in twips of its picture: the two
 // footings and the strap in elevation with their bar marks, and section A-A of the strap.
 // The bar counts and diameters are labels of the window placed next to the marks.
-void drawReinforcement(QPainter &painter);
+void reinforcement(QPainter &painter);
 
-} // namespace strap
+} // namespace strap::sketches

@@ -46,7 +46,7 @@ void keepCaptionsOnOneLine(const ui::Form &form)
 StrapWindow::StrapWindow() : DesignWindow(shell::WindowKind::Strap, windowInfo())
 {
     auto *drawing = find<ui::PictureBox>("Image1");
-    drawing->setDrawing(drawReinforcement);
+    drawing->setDrawing(sketches::reinforcement);
     // The drawing lies beneath its border lines and the labels written on it.
     drawing->lower();
     keepCaptionsOnOneLine(form());

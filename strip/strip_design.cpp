@@ -16,6 +16,7 @@ namespace strip {
 namespace {
 
 using core::Term;
+using tables::kInput;
 
 constexpr std::string_view kNoLength = "-----"; // a strip has no length of its own
 
@@ -108,37 +109,38 @@ Inputs readInputs(core::FieldReader &in, const core::DesignRequest &request)
     const int footingCase = request.footingCase;
     const bool columns = footingCase == kSeriesOfColumn;
     Inputs v;
-    v.P = in.positive("Text1");
+    v.P = in.positive(kInput.load);
     if (footingCase == kUniformWithMoment || footingCase == kNonUniformStress)
-        v.M = in.number("Text10");
-    v.t1 = in.positive("Text2");
-    v.t = in.positive("Text3");
-    v.cover = in.positive("Text4");
-    mustExceedCover(in, "Text3", v.t, v.cover);
+        v.M = in.number(kInput.moment);
+    v.t1 = in.positive(kInput.pcThickness);
+    v.t = in.positive(kInput.rcThickness);
+    v.cover = in.positive(kInput.cover);
+    mustExceedCover(in, kInput.rcThickness, v.t, v.cover);
     if (columns) {
-        v.b = in.positive("Text6");
-        in.positive("Text11"); // the column thickness: checked, but no result depends on it
-        v.S = in.positive("Text12");
+        v.b = in.positive(kInput.columnWidth);
+        in.positive(
+            kInput.columnLength); // the column thickness: checked, but no result depends on it
+        v.S = in.positive(kInput.spacing);
     } else {
-        v.tw = in.positive("Text5");
+        v.tw = in.positive(kInput.wallThickness);
     }
-    v.fcu = in.positive("Text7");
-    v.fy = in.positive("Text8");
-    v.qall = in.positive("Text9");
+    v.fcu = in.positive(kInput.fcu);
+    v.fy = in.positive(kInput.fy);
+    v.qall = in.positive(kInput.qall);
     if (columns) {
-        v.tb = in.positive("Text13");
-        mustExceedCover(in, "Text13", v.tb, v.cover);
+        v.tb = in.positive(kInput.beamThickness);
+        mustExceedCover(in, kInput.beamThickness, v.tb, v.cover);
     }
-    v.phiMain = in.positive("Combo1");
-    v.phiSec = in.positive("Combo2");
+    v.phiMain = in.positive(kInput.mainBars);
+    v.phiSec = in.positive(kInput.secondaryBars);
     if (columns) {
-        v.phiSt = in.positive("Combo3");
-        v.phiB = in.positive("Combo4");
+        v.phiSt = in.positive(kInput.stirrupBars);
+        v.phiB = in.positive(kInput.beamBars);
     }
     if (!columns)
-        v.brick = in.selected("Option1");
-    v.mainText = core::textOf(request.texts, "Combo1");
-    v.secText = core::textOf(request.texts, "Combo2");
+        v.brick = in.selected(kInput.brickWall);
+    v.mainText = core::textOf(request.texts, kInput.mainBars);
+    v.secText = core::textOf(request.texts, kInput.secondaryBars);
     return v;
 }
 
@@ -317,10 +319,10 @@ void StripSteps::punchCheck(const Term &B, const Term &support, const Term &qp, 
 {
     const Term qcup1 = run.step("qcup1", rc::punchingPerimeterRule(d, per, v.fcu), "kg/cm2");
     const Term qcup3 = run.step("qcup3", rc::punchingRoot(v.fcu), "kg/cm2");
-    const Term qcup =
-        run.step("qcup", min(qcup1, qcup3), "kg/cm2",
-                 comparison(qcup3, qcup1) +
-                     (qcup3.value() < qcup1.value() ? ": qcup3 governs" : ": qcup1 governs"));
+    const rc::PunchingRule governs = rc::governingPunchingRule(qcup1, qcup3);
+    const Term qcup = run.step("qcup", rc::punchingStrength(qcup1, qcup3), "kg/cm2",
+                               comparison(qcup3, qcup1) + ": " +
+                                   std::string(rc::punchingRuleSymbol(governs)) + " governs");
     const Term outside = bm * B - bm * (d + support);
     if (outside.value() <= 0) {
         run.setText(kFields.punchCheck, core::check::kNoPunch);
@@ -344,7 +346,7 @@ Term StripSteps::secondarySteel(const Term &B, const Term &d)
     run.heading("Steel, secondary");
     const Term mesh = run.step("AsMesh", rc::minimumMesh(B), "cm2", "6.78 cm2 a metre of B");
     const Term least = run.step("AsSecMin", rc::minimumSteel(d, B), "cm2", "0.2 % of d × B");
-    const Term AsSec = run.step("AsSec", max(mesh, least), "cm2",
+    const Term AsSec = run.step("AsSec", rc::meshSteel(mesh, least), "cm2",
                                 comparison(mesh, least) + (mesh.value() < least.value()
                                                                ? ": 0.2 % of the section governs"
                                                                : ": the 6.78 cm2 a metre governs"));
@@ -497,8 +499,8 @@ Term uniformPcWidth(StripSteps &s)
 {
     core::Run &run = s.run;
     run.heading("Plain-concrete footing");
-    const Term Apc =
-        run.step("Apc", rc::kKgPerTonne * s.Pw / s.v.qall, "cm2", "area on qall per metre run");
+    const Term Apc = run.step("Apc", rc::pcAreaOfWorkingLoad(rc::kKgPerTonne * s.Pw, s.v.qall),
+                              "cm2", "area on qall per metre run");
     const Term B1 = run.step("B1", up5(Apc / s.bm), "cm");
     s.writePcFooting(B1);
     s.bearing(B1);
@@ -582,10 +584,11 @@ bool eccentricPcWidth(core::FieldReader &in, StripSteps &s, Slab &slab)
     run.heading("Plain-concrete footing");
     slab.B1 = run.step("B1", up5(rc::kKgPerTonne * s.Pw * k / (s.bm * s.v.qall)), "cm");
     if (slab.B1.value() <= 0) {
-        in.refuse("Text10", in.quoted("Text10") + " is a negative moment too large for the load " +
-                                in.quoted("Text1") +
-                                ": the footing width comes out at 0 or less. Keep M above "
-                                "-1.1 x P / 6.");
+        in.refuse(kInput.moment, in.quoted(kInput.moment) +
+                                     " is a negative moment too large for the load " +
+                                     in.quoted(kInput.load) +
+                                     ": the footing width comes out at 0 or less. Keep M above "
+                                     "-1.1 x P / 6.");
         return false;
     }
     s.writePcFooting(slab.B1);
@@ -670,10 +673,11 @@ bool trapezoidMoment(core::FieldReader &in, StripSteps &s, const Term &x, const 
                    qx * square(x) * s.bm / 2.0 + s.bm * x * 0.5 * (qmax - qx) * (2.0 * x / 3.0),
                    "kg.cm");
     if (M.value() < 0) {
-        in.refuse("Text10", in.quoted("Text10") +
-                                " is a negative moment so large against the load that the soil "
-                                "pulls on the footing and no depth can be found. Use a smaller "
-                                "negative moment.");
+        in.refuse(kInput.moment,
+                  in.quoted(kInput.moment) +
+                      " is a negative moment so large against the load that the soil "
+                      "pulls on the footing and no depth can be found. Use a smaller "
+                      "negative moment.");
         return false;
     }
     return true;
@@ -881,10 +885,10 @@ void slabUnderBeam(StripSteps &s, const Term &w, Slab &slab)
     s.pt = run.step("pt", rc::totalLoad(w), "t/m", "beam load with the footing's weight");
     s.Pw = run.step("Pw", rc::workingLoad(s.pt), "t/m", "working load for the soil");
     run.heading("Plain-concrete footing");
-    slab.B1 = run.step("B1",
-                       up5(Term(rc::kKgPerTonne / rc::kCmPerMetre) * rc::kSelfWeightFactor * w /
-                           (rc::kLoadFactor * v.qall)),
-                       "cm", "width for the working load 1.1 w / 1.5 on qall");
+    // The beam's ultimate load with the footing's weight, in kg per cm of the strip's run.
+    const Term load = Term(rc::kKgPerTonne / rc::kCmPerMetre) * rc::kSelfWeightFactor * w;
+    slab.B1 = run.step("B1", up5(rc::pcAreaOfUltimateLoad(load, v.qall)), "cm",
+                       "width for the working load 1.1 w / 1.5 on qall");
     s.writePcFooting(slab.B1);
     s.bearing(slab.B1);
     slab.B = s.rcWidth(slab.B1, rc::kPcProjection, s.v.b, "beam");
@@ -989,7 +993,7 @@ const core::DesignWindowInfo &windowInfo()
                                                .controls = tables::kDesign,
                                                .inputs = tables::kInputs,
                                                .caseNames = tables::kCaseNames,
-                                               .wallOption = "Option1",
+                                               .wallOption = kInput.brickWall,
                                                .design = design};
     return window;
 }

@@ -2,6 +2,8 @@
 // of a rule from both sides.
 #include "rc/rules.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -49,24 +51,61 @@ TEST(ConcreteStrength, ShearAndTheThreePunchingRules)
 
 TEST(ConcreteStrength, EachPunchingRuleGovernsSomewhere)
 {
+    using Rule = rc::PunchingRule;
     struct Case {
         double d, per, tc, bc;
-        int governing; // 1, 2 or 3
+        Rule governing;
     };
     // Perimeter rule: shallow on a long perimeter. Shape rule: a slender column. The plain
     // root: deep on a short perimeter with a square column.
-    for (const Case &c :
-         {Case{10, 1000, 60, 60, 1}, Case{60, 200, 20, 200, 2}, Case{60, 200, 40, 40, 3}}) {
+    for (const Case &c : {Case{10, 1000, 60, 60, Rule::Perimeter},
+                          Case{60, 200, 20, 200, Rule::Shape}, Case{60, 200, 40, 40, Rule::Root}}) {
         const Term q1 = rc::punchingPerimeterRule(c.d, c.per, 250);
         const Term q2 = rc::punchingShapeRule(c.tc, c.bc, 250);
         const Term q3 = rc::punchingRoot(250);
-        const double governing = min(q1, q2, q3).value();
-        const double expected = c.governing == 1   ? q1.value()
-                                : c.governing == 2 ? q2.value()
-                                                   : q3.value();
-        EXPECT_EQ(governing, expected) << c.governing;
+        const std::array<double, 3> rules{q1.value(), q2.value(), q3.value()};
+        const double governing = rc::punchingStrength(q1, q2, q3).value();
+        EXPECT_EQ(rc::governingPunchingRule(q1, q2, q3), c.governing);
+        EXPECT_EQ(governing, rules[static_cast<std::size_t>(c.governing)]);
         EXPECT_LT(governing, std::max({q1.value(), q2.value(), q3.value()}));
+        // Without the shape rule the lesser of the other two governs.
+        const double lesser = rc::punchingStrength(q1, q3).value();
+        EXPECT_EQ(lesser, std::min(q1.value(), q3.value()));
+        EXPECT_EQ(rc::governingPunchingRule(q1, q3),
+                  q3.value() < q1.value() ? Rule::Root : Rule::Perimeter);
     }
+}
+
+TEST(ConcreteStrength, OfEqualPunchingRulesTheFirstIsNamed)
+{
+    using Rule = rc::PunchingRule;
+    struct Case {
+        double q1, q2, q3;
+        Rule named;
+    };
+    for (const Case &c : {Case{5, 5, 5, Rule::Perimeter}, Case{5, 5, 9, Rule::Perimeter},
+                          Case{9, 5, 5, Rule::Shape}, Case{5, 9, 5, Rule::Perimeter},
+                          Case{9, 7, 5, Rule::Root}, Case{5, 7, 9, Rule::Perimeter}}) {
+        EXPECT_EQ(rc::governingPunchingRule(c.q1, c.q2, c.q3), c.named) << c.q1 << c.q2 << c.q3;
+        EXPECT_EQ(rc::punchingStrength(c.q1, c.q2, c.q3).value(), std::min({c.q1, c.q2, c.q3}));
+    }
+    EXPECT_EQ(rc::governingPunchingRule(5, 5), Rule::Perimeter);
+    EXPECT_EQ(rc::governingPunchingRule(5, 4.99), Rule::Root);
+    EXPECT_EQ(rc::governingPunchingRule(4.99, 5), Rule::Perimeter);
+    EXPECT_EQ(rc::punchingRuleSymbol(Rule::Perimeter), "qcup1");
+    EXPECT_EQ(rc::punchingRuleSymbol(Rule::Shape), "qcup2");
+    EXPECT_EQ(rc::punchingRuleSymbol(Rule::Root), "qcup3");
+}
+
+TEST(BeamShear, StressOverTheLeverArm)
+{
+    // Qd = 70.92 t on a footing 250 cm wide and 55 deep: 70920 / (0.87 × 250 × 55) = 5.929.
+    EXPECT_NEAR(rc::beamShearStress(70920, 250, 55).value(), 5.929, 5e-4);
+    // Width and depth enter alike; the load in kg, not in t.
+    EXPECT_EQ(rc::beamShearStress(70920, 55, 250).value(),
+              rc::beamShearStress(70920, 250, 55).value());
+    EXPECT_EQ(rc::beamShearStress(sym("Q", 1), sym("b", 30), sym("d", 55)).formula(),
+              "Q / (0.87 × b × d)");
 }
 
 TEST(Depth, RequiredDepthAndBothBranchesOfTheChoice)
@@ -87,6 +126,22 @@ TEST(Depth, RequiredDepthAndBothBranchesOfTheChoice)
     }
 }
 
+TEST(PlainFooting, AreaFromTheWorkingOrTheUltimateLoad)
+{
+    // 275 t on 1.25 kg/cm2: 275000 / (1.5 × 1.25) = 146667 cm2, as from its working load.
+    EXPECT_NEAR(rc::pcAreaOfUltimateLoad(275000, 1.25).value(), 146666.67, 5e-3);
+    EXPECT_NEAR(rc::pcAreaOfWorkingLoad(66000, 1.25).value(), 52800.0, 1e-9);
+    // The two forms are the same rule: over loads and stresses across their ranges they agree
+    // to the last digits, and a load factor lost or doubled in either shows.
+    for (double P = 1; P <= 5000; P *= 3.7) {
+        for (double qall = 0.25; qall <= 100; qall *= 2.9) {
+            const double ultimate = rc::pcAreaOfUltimateLoad(1000 * P, qall).value();
+            const double working = rc::pcAreaOfWorkingLoad(1000 * rc::workingLoad(P), qall).value();
+            EXPECT_NEAR(ultimate / working, 1.0, 1e-14) << P << " t on " << qall;
+        }
+    }
+}
+
 TEST(Steel, AreaMinimumsAndBars)
 {
     // M = 2000000 kg.cm, fy = 3600, d = 55: 2000000 / (0.8 × 3600 × 55) = 12.626 cm2.
@@ -96,8 +151,19 @@ TEST(Steel, AreaMinimumsAndBars)
     EXPECT_DOUBLE_EQ(rc::minimumMesh(100).value(), 6.78);
     EXPECT_DOUBLE_EQ(rc::minimumMesh(470).value(), 6.78 * 470 / 100);
     // Both sides of the larger of the mesh and the 0.2 % rule.
-    EXPECT_DOUBLE_EQ(max(rc::minimumMesh(470), rc::minimumSteel(55, 470)).value(), 51.7);
-    EXPECT_DOUBLE_EQ(max(rc::minimumMesh(470), rc::minimumSteel(30, 470)).value(), 31.866);
+    EXPECT_DOUBLE_EQ(rc::meshSteel(rc::minimumMesh(470), rc::minimumSteel(55, 470)).value(), 51.7);
+    EXPECT_DOUBLE_EQ(rc::meshSteel(rc::minimumMesh(470), rc::minimumSteel(30, 470)).value(),
+                     31.866);
+    // Per metre: 6.78 cm2 up to d = 33.9 cm, 0.2 d beyond.
+    EXPECT_DOUBLE_EQ(rc::minimumMeshPerMetre().value(), rc::minimumMesh(100).value());
+    EXPECT_DOUBLE_EQ(rc::minimumSteelPerMetre(55).value(), rc::minimumSteel(55, 100).value());
+    struct Case {
+        double d, mesh;
+    };
+    for (const Case &c : {Case{55, 11}, Case{30, 6.78}, Case{33, 6.78}, Case{35, 7}})
+        EXPECT_DOUBLE_EQ(
+            rc::meshSteel(rc::minimumMeshPerMetre(), rc::minimumSteelPerMetre(c.d)).value(), c.mesh)
+            << c.d;
     EXPECT_NEAR(rc::barArea(12).value(), 1.130973, 1e-6);
     EXPECT_NEAR(rc::barArea(25).value(), 4.908739, 1e-6);
     // One bar more than the area needs, even at an exact multiple.
