@@ -236,9 +236,10 @@ int run(std::span<const std::string> args, std::span<const core::DesignWindowInf
             // The title block heads every page and goes into the JSON for scripts: one line of
             // text, as a title is.
             if (!isOneLineOfText(args[i + 1]))
-                return usageError(err, arg + " takes one line of text without control "
-                                             "characters, not " +
-                                             core::quoteTyped(args[i + 1]) + ".");
+                return usageError(err, arg +
+                                           " takes one line of text without control "
+                                           "characters, not " +
+                                           core::quoteTyped(args[i + 1]) + ".");
             *field = args[++i];
         } else if (arg == "--concrete") {
             if (window->wallOption.empty())

@@ -38,9 +38,9 @@ void startupMessages(QtMsgType type, const QMessageLogContext &context, const QS
     }
     const QByteArray display = qgetenv("DISPLAY");
     const std::string problem =
-        display.isEmpty() ? std::string("the display could not be opened.")
-                          : "the display " + core::quoteTyped(display.toStdString()) +
-                                " could not be opened.";
+        display.isEmpty()
+            ? std::string("the display could not be opened.")
+            : "the display " + core::quoteTyped(display.toStdString()) + " could not be opened.";
     explainHeadless(problem.c_str());
     std::_Exit(1);
 }

@@ -116,14 +116,15 @@ TEST(HeadlessProject, UsageErrors)
                           Case{{"--project", "a.fdn", "isolated"}, "unexpected argument"},
                           Case{{"isolated", "--project", "a.fdn"}, "unexpected argument"},
                           // Found by fuzzing: the argument is quoted on one line, escaped.
-                          Case{{"isolated\x06" "2", "--project", "\x0f-trce"},
+                          Case{{"isolated\x06"
+                                "2",
+                                "--project", "\x0f-trce"},
                                "unexpected argument \"isolated\\x062\";"}}) {
         const Outcome o = calc(c.args);
         EXPECT_EQ(o.code, headless::kUsageError) << c.says;
         EXPECT_EQ(o.out, "");
         EXPECT_NE(o.err.find(c.says), std::string::npos) << o.err;
-        EXPECT_EQ(o.err.substr(0, o.err.find('\n')).find_first_of("\x06\x0f"),
-                  std::string::npos);
+        EXPECT_EQ(o.err.substr(0, o.err.find('\n')).find_first_of("\x06\x0f"), std::string::npos);
     }
 }
 
