@@ -227,6 +227,14 @@ std::string reasonOf(const ScheduleRow &row)
 {
     return row.reason;
 }
+std::string supportOf(const ScheduleRow &row)
+{
+    return row.support;
+}
+std::string governingRowOf(const ScheduleRow &row)
+{
+    return row.governingRow;
+}
 
 constexpr std::array kColumns{
     ScheduleColumn{"Mark", markOf},
@@ -241,6 +249,10 @@ constexpr std::array kColumns{
     ScheduleColumn{"Governing check", governingOf},
     ScheduleColumn{"Result", verdictOf},
     ScheduleColumn{"Reason", reasonOf},
+    // Where an imported footing's loads came from; last, so that scripts reading the columns
+    // before them by place read what they always did.
+    ScheduleColumn{"Support", supportOf},
+    ScheduleColumn{"Governing row", governingRowOf},
 };
 
 } // namespace
@@ -253,6 +265,10 @@ ScheduleRow scheduleRow(const Footing &footing, const core::DesignWindowInfo &wi
     row.mark = footing.mark;
     row.type = layout ? std::string(layout->type) : std::string(window.title);
     row.caseName = caseText(footing, window, layout);
+    if (footing.source) {
+        row.support = footing.source->support;
+        row.governingRow = governingRowText(*footing.source);
+    }
     if (layout)
         row.load = loadText(footing, *layout);
     if (!result.accepted()) {

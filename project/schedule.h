@@ -35,7 +35,9 @@ struct ScheduleRow {
     std::optional<double> utilisation; // worst demand / capacity of the checks that apply
     std::string governing;             // the check that governs: the failing or the fullest one
     Verdict verdict = Verdict::Designed;
-    std::string reason; // why the inputs were refused
+    std::string reason;       // why the inputs were refused
+    std::string support;      // the support an imported footing stands under: "A1"
+    std::string governingRow; // the row of the reactions that governs it: "line 7, largest P"
 };
 
 // The row of a footing from its design's result.
