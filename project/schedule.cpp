@@ -6,6 +6,7 @@
 #include "core/term.h"
 #include "project/schedule_layout.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -296,10 +297,34 @@ ScheduleRow designFooting(const Project &project, std::size_t index)
 
 std::vector<ScheduleRow> designAll(const Project &project)
 {
+    return designRange(project, 0, project.size());
+}
+
+std::vector<ScheduleRow> designRange(const Project &project, std::size_t begin, std::size_t end)
+{
+    end = std::min(end, project.size());
     std::vector<ScheduleRow> rows;
-    rows.reserve(project.size());
-    for (std::size_t i = 0; i < project.size(); ++i)
+    if (begin >= end)
+        return rows;
+    rows.reserve(end - begin);
+    for (std::size_t i = begin; i < end; ++i)
         rows.push_back(designFooting(project, i));
+    return rows;
+}
+
+std::vector<ScheduleRow> designAll(const Project &project, const DesignProgress &progress)
+{
+    const std::size_t total = project.size();
+    const std::size_t chunk = std::max<std::size_t>(progress.chunk, 1);
+    std::vector<ScheduleRow> rows;
+    rows.reserve(total);
+    for (std::size_t i = 0; i < total; ++i) {
+        if (progress.cancel && progress.cancel->load(std::memory_order_relaxed))
+            break;
+        rows.push_back(designFooting(project, i));
+        if (progress.report && (rows.size() % chunk == 0 || rows.size() == total))
+            progress.report(rows.size(), total);
+    }
     return rows;
 }
 
