@@ -33,6 +33,8 @@ using PdfWriter = std::function<std::string(const report::Report &, const std::s
 // foundations-calc --project FILE.fdn [--csv FILE.csv] designs every footing of a project
 // file instead: one line per footing, kRefused after all lines when any footing was refused,
 // and kRefused with nothing on `out` when the file itself is refused.
+// foundations-calc import REACTIONS.csv ... -o FILE.fdn builds a project from a table of
+// support reactions (runImport, app/headless_import.h).
 int run(std::span<const std::string> args, std::span<const core::DesignWindowInfo *const> windows,
         std::ostream &out, std::ostream &err, const PdfWriter &writePdf = {});
 

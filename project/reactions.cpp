@@ -31,8 +31,8 @@ bool centredCase(int footingCase)
 }
 
 constexpr std::string_view kBlanks = " \t";
-// An analysis names a table of hundreds of columns at most; a message lists this many.
-constexpr std::size_t kHeadingsListed = 30;
+// A message lists this many headings of a table, and this many lines of bad rows.
+constexpr std::size_t kHeadingsListed = 12;
 constexpr std::size_t kLinesListed = 10;
 
 std::string_view trimmed(std::string_view text)
