@@ -284,7 +284,12 @@ ScheduleRow scheduleRow(const Footing &footing, const core::DesignWindowInfo &wi
     return row;
 }
 
-ScheduleRow designFooting(const Project &project, std::size_t index)
+namespace {
+
+// Designs a footing with `request` holding its case and texts; a request used for the footing
+// before keeps the nodes and the room of its texts, so designing one footing after another
+// copies the texts without making them anew.
+ScheduleRow designWith(const Project &project, std::size_t index, core::DesignRequest &request)
 {
     const Footing &footing = project.footings().at(index);
     const core::DesignWindowInfo &window = project.windowOf(footing);
@@ -292,7 +297,17 @@ ScheduleRow designFooting(const Project &project, std::size_t index)
         return scheduleRow(
             footing, window,
             {{}, core::Refusal{{}, "The " + footing.window + " window designs nothing."}});
-    return scheduleRow(footing, window, window.design(project.request(index)));
+    request.footingCase = footing.footingCase;
+    request.texts = footing.texts;
+    return scheduleRow(footing, window, window.design(request));
+}
+
+} // namespace
+
+ScheduleRow designFooting(const Project &project, std::size_t index)
+{
+    core::DesignRequest request;
+    return designWith(project, index, request);
 }
 
 std::vector<ScheduleRow> designAll(const Project &project)
@@ -307,8 +322,9 @@ std::vector<ScheduleRow> designRange(const Project &project, std::size_t begin, 
     if (begin >= end)
         return rows;
     rows.reserve(end - begin);
+    core::DesignRequest request;
     for (std::size_t i = begin; i < end; ++i)
-        rows.push_back(designFooting(project, i));
+        rows.push_back(designWith(project, i, request));
     return rows;
 }
 
@@ -318,10 +334,11 @@ std::vector<ScheduleRow> designAll(const Project &project, const DesignProgress 
     const std::size_t chunk = std::max<std::size_t>(progress.chunk, 1);
     std::vector<ScheduleRow> rows;
     rows.reserve(total);
+    core::DesignRequest request;
     for (std::size_t i = 0; i < total; ++i) {
         if (progress.cancel && progress.cancel->load(std::memory_order_relaxed))
             break;
-        rows.push_back(designFooting(project, i));
+        rows.push_back(designWith(project, i, request));
         if (progress.report && (rows.size() % chunk == 0 || rows.size() == total))
             progress.report(rows.size(), total);
     }
