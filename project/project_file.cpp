@@ -16,59 +16,91 @@ using Json = nlohmann::ordered_json;
 constexpr std::string_view kBrick = "brick";
 constexpr std::string_view kConcrete = "concrete";
 
-// Finds keys written twice in one object, which a JSON library would silently reduce to the
-// last one, and says where: in which footing, or elsewhere in the file.
-class DuplicateKeys
+// Reads the text into a document in one pass, and finds keys written twice in one object,
+// which a JSON library would silently reduce to the last one, saying where: in which footing,
+// or elsewhere in the file. (A parse with a callback would find them too, but walks the list
+// of footings again at the end of every footing.)
+class DocumentReader
 {
 public:
-    bool operator()(int, Json::parse_event_t event, const Json &parsed)
+    explicit DocumentReader(Json &root) : m_root(root) {}
+
+    bool null() { return put(Json(nullptr)); }
+    bool boolean(bool value) { return put(Json(value)); }
+    bool number_integer(Json::number_integer_t value) { return put(Json(value)); }
+    bool number_unsigned(Json::number_unsigned_t value) { return put(Json(value)); }
+    bool number_float(Json::number_float_t value, const Json::string_t &)
     {
-        using Event = Json::parse_event_t;
-        switch (event) {
-        case Event::object_start:
-        case Event::array_start:
-            countElement();
-            m_frames.push_back({event == Event::object_start, {}, {}, 0});
-            break;
-        case Event::object_end:
-        case Event::array_end:
-            if (!m_frames.empty())
-                m_frames.pop_back();
-            break;
-        case Event::key:
-            if (!m_frames.empty() && parsed.is_string()) {
-                Frame &frame = m_frames.back();
-                frame.key = parsed.get<std::string>();
-                if (!frame.keys.insert(frame.key).second && !m_found)
-                    m_found = where() + " holds the entry " + quote(frame.key) + " twice.";
-            }
-            break;
-        case Event::value:
-            countElement();
-            break;
-        }
+        return put(Json(value));
+    }
+    bool string(Json::string_t &value) { return put(Json(std::move(value))); }
+    bool binary(Json::binary_t &value) { return put(Json::binary(std::move(value))); }
+    bool start_object(std::size_t) { return open(Json::object()); }
+    bool start_array(std::size_t) { return open(Json::array()); }
+    bool end_object() { return close(); }
+    bool end_array() { return close(); }
+    bool key(Json::string_t &key)
+    {
+        Frame &frame = m_frames.back();
+        frame.key = key;
+        if (!frame.keys.insert(frame.key).second && !m_found)
+            m_found = where() + " holds the entry " + quote(frame.key) + " twice.";
+        m_slot = &(*frame.value)[key];
         return true;
+    }
+    // As the library's own parse does: the error, with where it was found.
+    template <class Exception>
+    bool parse_error(std::size_t, const std::string &, const Exception &error)
+    {
+        throw error;
     }
 
     const std::optional<std::string> &found() const { return m_found; }
 
 private:
     struct Frame {
-        bool object;
-        std::set<std::string> keys;
-        std::string key;      // the key being read (objects)
-        std::size_t elements; // elements begun so far (arrays)
+        Json *value;
+        std::set<std::string> keys; // objects
+        std::string key;            // the key being read (objects)
+        std::size_t elements;       // elements begun so far (arrays)
     };
 
-    void countElement()
+    // Where the next value goes: the document, the end of an array, or an object's key.
+    Json *place(Json value)
     {
-        if (!m_frames.empty() && !m_frames.back().object)
-            ++m_frames.back().elements;
+        if (m_frames.empty()) {
+            m_root = std::move(value);
+            return &m_root;
+        }
+        Frame &frame = m_frames.back();
+        if (frame.value->is_array()) {
+            ++frame.elements;
+            frame.value->push_back(std::move(value));
+            return &frame.value->back();
+        }
+        *m_slot = std::move(value);
+        return m_slot;
+    }
+    bool put(Json value)
+    {
+        place(std::move(value));
+        return true;
+    }
+    bool open(Json value)
+    {
+        m_frames.push_back({place(std::move(value)), {}, {}, 0});
+        return true;
+    }
+    bool close()
+    {
+        m_frames.pop_back();
+        return true;
     }
 
     std::string where() const
     {
-        if (m_frames.size() >= 3 && m_frames[0].key == "footings" && !m_frames[1].object) {
+        if (m_frames.size() >= 3 && m_frames[0].key == "footings" &&
+            m_frames[1].value->is_array()) {
             std::string name = footingName(m_frames[1].elements - 1);
             name[0] = 'F';
             return name;
@@ -76,7 +108,9 @@ private:
         return "The file";
     }
 
+    Json &m_root;
     std::vector<Frame> m_frames;
+    Json *m_slot = nullptr;
     std::optional<std::string> m_found;
 };
 
@@ -311,13 +345,10 @@ std::optional<Problem> readDefaults(const Json &root, Project &project)
 
 std::optional<Problem> readProject(std::string_view text, Project &project)
 {
-    DuplicateKeys duplicates;
     Json root;
+    DocumentReader reader(root);
     try {
-        root = Json::parse(text.begin(), text.end(),
-                           [&duplicates](int depth, Json::parse_event_t event, Json &parsed) {
-                               return duplicates(depth, event, parsed);
-                           });
+        Json::sax_parse(text.begin(), text.end(), &reader);
     } catch (const Json::parse_error &error) {
         if (error.byte >= text.size())
             return fileProblem("The file ends before the project does: it is cut short (" +
@@ -326,8 +357,8 @@ std::optional<Problem> readProject(std::string_view text, Project &project)
     } catch (const Json::exception &error) {
         return fileProblem("The file is not valid JSON (" + withoutTag(error.what()) + ").");
     }
-    if (duplicates.found())
-        return fileProblem(*duplicates.found());
+    if (reader.found())
+        return fileProblem(*reader.found());
 
     const std::string kind = "\"format\": \"" + std::string(kFormatName) + "\"";
     if (!root.is_object() || !root.contains("format") || root["format"] != kFormatName)
