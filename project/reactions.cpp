@@ -272,9 +272,12 @@ struct CellNumber {
 CellNumber readNumber(std::string_view cell, std::string_view what, std::string_view heading,
                       char separator)
 {
-    const std::string where = " (column " + quote(heading) + ")";
+    const auto problem = [&](std::string_view quoted, std::string_view is) {
+        return CellNumber{0, "the " + std::string(what) + " cell" + std::string(quoted) +
+                                 " (column " + quote(heading) + ") " + std::string(is)};
+    };
     if (cell.empty())
-        return {0, "the " + std::string(what) + " cell" + where + " is empty"};
+        return problem({}, "is empty");
     std::string text(cell);
     // Where a semicolon separates the cells, a comma may be the decimal point: "12,5".
     if (separator == ';' && std::count(text.begin(), text.end(), ',') == 1 &&
@@ -282,10 +285,9 @@ CellNumber readNumber(std::string_view cell, std::string_view what, std::string_
         text[text.find(',')] = '.';
     const core::ParsedNumber parsed = core::parseNumber(text);
     if (parsed.error == core::NumberTextError::OutOfRange)
-        return {0, "the " + std::string(what) + " cell " + quote(cell) + where + " is too large"};
+        return problem(" " + quote(cell), "is too large");
     if (!parsed.ok())
-        return {0,
-                "the " + std::string(what) + " cell " + quote(cell) + where + " is not a number"};
+        return problem(" " + quote(cell), "is not a number");
     return {parsed.value, std::nullopt};
 }
 
@@ -640,6 +642,7 @@ ImportPreview previewImport(std::string_view text, const ImportOptions &options,
         else
             good.push_back(std::move(read));
     }
+    table = Table{}; // every cell needed is in the good rows now
     const std::vector<Support> supports = supportsOf(std::move(good), preview.badRows);
 
     FootingMaker maker(target, *window, momentCase);
@@ -668,7 +671,10 @@ ImportPreview previewImport(std::string_view text, const ImportOptions &options,
     return preview;
 }
 
-std::optional<Problem> applyImport(const ImportPreview &preview, Project &target, bool skipBadRows)
+namespace {
+
+// Why the preview cannot be applied, or nullopt.
+std::optional<Problem> applyProblem(const ImportPreview &preview, bool skipBadRows)
 {
     if (preview.refusal)
         return Problem{"The reactions cannot be imported: " + *preview.refusal + ".", {}, {}};
@@ -687,6 +693,15 @@ std::optional<Problem> applyImport(const ImportPreview &preview, Project &target
     }
     if (preview.footings.empty())
         return Problem{"The reactions give no footing to import: every row is bad.", {}, {}};
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Problem> applyImport(const ImportPreview &preview, Project &target, bool skipBadRows)
+{
+    if (auto problem = applyProblem(preview, skipBadRows))
+        return problem;
     std::vector<Footing> footings;
     footings.reserve(preview.footings.size());
     for (const ImportedFooting &imported : preview.footings)
@@ -698,10 +713,20 @@ std::optional<Problem> importReactions(std::string_view text, const ImportOption
                                        Project &target, ImportPreview *preview)
 {
     ImportPreview made = previewImport(text, options, target);
-    auto problem = applyImport(made, target, options.skipBadRows);
-    if (preview)
+    if (preview) {
+        auto problem = applyImport(made, target, options.skipBadRows);
         *preview = std::move(made);
-    return problem;
+        return problem;
+    }
+    // Nobody reads the preview afterwards: its footings move into the project.
+    if (auto problem = applyProblem(made, options.skipBadRows))
+        return problem;
+    std::vector<Footing> footings;
+    footings.reserve(made.footings.size());
+    for (ImportedFooting &imported : made.footings)
+        footings.push_back(std::move(imported.footing));
+    made.footings.clear();
+    return target.append(std::move(footings));
 }
 
 std::string_view ruleName(GoverningRule rule)
