@@ -115,6 +115,10 @@ int runImport(std::span<const std::string> args,
             *value = args[++i];
         } else if (arg == "--skip-bad-rows") {
             skipBadRows = true;
+        } else if (arg == "--help" || arg == "-h") {
+            out << "Usage: " << std::string_view(kImportUsage).substr(7);
+            printImportHelp(out);
+            return kDesigned;
         } else if (arg.rfind("-", 0) == 0 && arg.size() > 1) {
             return usageError(err, "unexpected argument " + core::quoteTyped(arg) + ".");
         } else if (reactionsFile) {

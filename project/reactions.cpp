@@ -335,10 +335,14 @@ public:
             const CellNumber read = number(row, *column, name);
             if (read.problem)
                 return read.problem;
-            if (!(read.value > 0) || read.value > kLargestImported)
+            // Checked as it will be written: to a millimetre.
+            const double rounded = read.value > kLargestImported
+                                       ? 0.0
+                                       : core::roundHalfEven(read.value, kSideDecimals);
+            if (!(rounded > 0))
                 return std::string("the column side ") + name + " " + quote(row.cells[*column]) +
                        " (column " + heading(*column) + ") must be a size greater than 0";
-            *side = core::roundHalfEven(read.value, kSideDecimals);
+            *side = rounded;
         }
         return std::nullopt;
     }

@@ -221,6 +221,10 @@ TEST(HeadlessImport, HelpDescribesTheImport)
          {"foundations-calc import REACTIONS.csv --map MAP --units kN|t", "--skip-bad-rows",
           "--rows RULE", "g = 9.81", "default 3, Non", "--defaults FILE.fdn"})
         EXPECT_NE(o.out.find(words), std::string::npos) << words;
+    const Outcome own = calc({"import", "--help"});
+    EXPECT_EQ(own.code, headless::kDesigned);
+    EXPECT_EQ(own.out.rfind("Usage: foundations-calc import REACTIONS.csv", 0), 0u) << own.out;
+    EXPECT_NE(own.out.find("--skip-bad-rows  import the good rows"), std::string::npos);
 }
 
 } // namespace

@@ -270,7 +270,8 @@ TEST(ReactionImport, EveryBadRowIsListedWithItsLine)
                               "A8,1e999,5,40,40\n"    // 13 too large
                               "A9,2e7,5,40,40\n"      // 14 too large for a load
                               "\"A\x01\",1,5,40,40\n" // 15 a control character
-                              "A1,110,5,40,40\n";     // 16 good: a second combination of A1
+                              "A1,110,5,40,40\n"      // 16 good: a second combination of A1
+                              "A10,100,5,0.04,40\n";  // 17 a side that is no millimetre
     const std::pair<std::size_t, const char *> expected[] = {
         {3, "has 2 cells, too few to reach column 5 (\"b\")"},
         {4, "no support label (column \"Joint\" is empty)"},
@@ -285,6 +286,7 @@ TEST(ReactionImport, EveryBadRowIsListedWithItsLine)
         {13, "the P cell \"1e999\" (column \"P\") is too large"},
         {14, "the P cell \"2e7\" (column \"P\") is too large to be a load"},
         {15, "the support label \"A\\x01\" holds a control character"},
+        {17, "the column side t \"0.04\" (column \"t\") must be a size greater than 0"},
     };
     const ImportPreview p = project::previewImport(
         table, options(LoadUnits::Tonnes, GoverningRule::LargestLoad, true), target);
@@ -305,7 +307,7 @@ TEST(ReactionImport, EveryBadRowIsListedWithItsLine)
     Project refused = target;
     const auto problem = project::applyImport(p, refused, false);
     ASSERT_TRUE(problem);
-    EXPECT_NE(problem->message.find("13 bad rows (lines 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, …)"),
+    EXPECT_NE(problem->message.find("14 bad rows (lines 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, …)"),
               std::string::npos)
         << problem->message;
     EXPECT_EQ(refused, target);
