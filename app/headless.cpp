@@ -1,5 +1,6 @@
 #include "app/headless.h"
 
+#include "app/headless_import.h"
 #include "core/number_text.h"
 #include "project/project.h"
 #include "project/schedule.h"
@@ -46,7 +47,7 @@ void printProjectHelp(std::ostream &out)
 
 void printHelp(std::span<const core::DesignWindowInfo *const> windows, std::ostream &out)
 {
-    out << kUsage << "\n"
+    out << kUsage << kImportUsage << "\n"
         << "Runs the Design action of a design window on its default input texts, with any\n"
            "Name=text overriding the text of that input, and prints what the window would do,\n"
            "one event a line: Label37=2.45, show: Picture2, hide: Picture3,\n"
@@ -65,6 +66,7 @@ void printHelp(std::span<const core::DesignWindowInfo *const> windows, std::ostr
            "Exit status: 0 designed, 1 input refused or the PDF not written (the reason on\n"
            "stderr; nothing is printed or written), 2 usage error.\n";
     printProjectHelp(out);
+    printImportHelp(out);
     for (const core::DesignWindowInfo *window : windows) {
         out << "\n" << window->command << "  (" << window->title << ")\n";
         if (!window->caseNames.empty()) {
@@ -238,6 +240,8 @@ int run(std::span<const std::string> args, std::span<const core::DesignWindowInf
 {
     if (args.empty())
         return usageError(err, "name a window: isolated, strip, combined or strap.");
+    if (args.front() == "import")
+        return runImport(args.subspan(1), windows, out, err);
     if (isProjectCommand(args))
         return runProject(args, windows, out, err, writeProjectPdf);
     if (args.front() == "--help" || args.front() == "-h") {

@@ -40,6 +40,8 @@ using ProjectPdfWriter =
 // footing was refused or a file cannot be written, and kRefused with nothing on `out` when the
 // project file itself is refused. `--report` writes the schedule and the footings' reports as
 // one PDF with `writeProjectPdf`, refused footings or not.
+// foundations-calc import REACTIONS.csv ... -o FILE.fdn builds a project from a table of
+// support reactions (runImport, app/headless_import.h).
 int run(std::span<const std::string> args, std::span<const core::DesignWindowInfo *const> windows,
         std::ostream &out, std::ostream &err, const PdfWriter &writePdf = {},
         const ProjectPdfWriter &writeProjectPdf = {});

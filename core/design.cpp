@@ -55,7 +55,9 @@ std::string rangeText(const InputField &input)
 
 FieldReader::FieldReader(const FieldTexts &texts, std::span<const InputField> inputs)
     : m_texts(texts), m_inputs(inputs)
-{}
+{
+    m_read.reserve(inputs.size());
+}
 
 std::string FieldReader::quoted(std::string_view control) const
 {

@@ -7,9 +7,28 @@
 
 namespace core {
 
+namespace {
+
+// Room for what a design usually writes and notes, made once at the first entry, rather than
+// moving every entry to a larger array again and again as the run grows.
+constexpr std::size_t kEventsUsually = 32;
+constexpr std::size_t kStepsUsually = 64;
+constexpr std::size_t kChecksUsually = 16;
+constexpr std::size_t kPartsUsually = 8; // concrete blocks, bar lines, sketches, assumptions
+
+template <class T> std::vector<T> &roomFor(std::vector<T> &entries, std::size_t usually)
+{
+    if (entries.capacity() == 0)
+        entries.reserve(usually);
+    return entries;
+}
+
+} // namespace
+
 void Run::setText(std::string_view target, std::string_view text)
 {
-    m_events.push_back({Event::Kind::SetText, std::string(target), std::string(text), {}, 0, 0});
+    roomFor(m_events, kEventsUsually)
+        .push_back({Event::Kind::SetText, std::string(target), std::string(text), {}, 0, 0});
 }
 
 void Run::setNumber(std::string_view target, double value)
@@ -28,28 +47,33 @@ void Run::setNumber(std::string_view target, const Term &value)
 
 void Run::show(std::string_view target)
 {
-    m_events.push_back({Event::Kind::Show, std::string(target), {}, {}, 0, 0});
+    roomFor(m_events, kEventsUsually)
+        .push_back({Event::Kind::Show, std::string(target), {}, {}, 0, 0});
 }
 
 void Run::hide(std::string_view target)
 {
-    m_events.push_back({Event::Kind::Hide, std::string(target), {}, {}, 0, 0});
+    roomFor(m_events, kEventsUsually)
+        .push_back({Event::Kind::Hide, std::string(target), {}, {}, 0, 0});
 }
 
 void Run::setColours(std::string_view target, std::uint32_t back, std::uint32_t fore)
 {
-    m_events.push_back({Event::Kind::SetColours, std::string(target), {}, {}, back, fore});
+    roomFor(m_events, kEventsUsually)
+        .push_back({Event::Kind::SetColours, std::string(target), {}, {}, back, fore});
 }
 
 void Run::messageBox(std::string_view text, std::string_view title)
 {
-    m_events.push_back({Event::Kind::MessageBox, {}, std::string(text), std::string(title), 0, 0});
+    roomFor(m_events, kEventsUsually)
+        .push_back({Event::Kind::MessageBox, {}, std::string(text), std::string(title), 0, 0});
 }
 
 void Run::note(std::string_view symbol, double value, std::string_view unit)
 {
     checkFinite(symbol, value);
-    m_trace.push_back({std::string(symbol), value, std::string(unit), std::nullopt, m_heading, {}});
+    roomFor(m_trace, kStepsUsually)
+        .push_back({std::string(symbol), value, std::string(unit), std::nullopt, m_heading, {}});
 }
 
 void Run::heading(std::string_view title)
@@ -61,8 +85,9 @@ Term Run::step(std::string_view symbol, const Term &value, std::string_view unit
                std::string_view note)
 {
     checkFinite(symbol, value.value(), value.inputs());
-    m_trace.push_back({std::string(symbol), value.value(), std::string(unit), value, m_heading,
-                       std::string(note)});
+    roomFor(m_trace, kStepsUsually)
+        .push_back({std::string(symbol), value.value(), std::string(unit), value, m_heading,
+                    std::string(note)});
     return Term::symbol(symbol, value.value(), value.inputs());
 }
 
@@ -70,34 +95,34 @@ void Run::check(Check check)
 {
     checkFinite(check.name, check.demand);
     checkFinite(check.name, check.capacity);
-    m_checks.push_back(std::move(check));
+    roomFor(m_checks, kChecksUsually).push_back(std::move(check));
 }
 
 void Run::warn(Warning warning)
 {
-    m_warnings.push_back(std::move(warning));
+    roomFor(m_warnings, kPartsUsually).push_back(std::move(warning));
 }
 
 void Run::concrete(ConcreteBlock block)
 {
     checkFinite(block.part, block.volume());
-    m_concrete.push_back(std::move(block));
+    roomFor(m_concrete, kPartsUsually).push_back(std::move(block));
 }
 
 void Run::bars(BarLine line)
 {
     checkFinite(line.description, line.mass());
-    m_bars.push_back(std::move(line));
+    roomFor(m_bars, kPartsUsually).push_back(std::move(line));
 }
 
 void Run::sketch(Sketch sketch)
 {
-    m_sketches.push_back(std::move(sketch));
+    roomFor(m_sketches, kPartsUsually).push_back(std::move(sketch));
 }
 
 void Run::assume(std::string_view assumption)
 {
-    m_assumptions.emplace_back(assumption);
+    roomFor(m_assumptions, kPartsUsually).emplace_back(assumption);
 }
 
 std::optional<std::string> Run::textOf(std::string_view target) const

@@ -14,15 +14,26 @@ char lowerAscii(char c)
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool sameMark(std::string_view a, std::string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
-}
-
 bool isControl(unsigned char c)
 {
     return c < 0x20 || c == 0x7F;
+}
+
+bool isOneLine(std::string_view text)
+{
+    return isUtf8(text) && std::none_of(text.begin(), text.end(), [](char c) {
+               return isControl(static_cast<unsigned char>(c));
+           });
+}
+
+std::optional<std::string> sourceProblem(const ReactionSource &source)
+{
+    if (!isOneLine(source.support) || !isOneLine(source.row))
+        return "its source names the support or the row with text that is not one line of "
+               "UTF-8 text";
+    if (source.line == 0)
+        return "its source gives the line of the table as 0; lines count from 1";
+    return std::nullopt;
 }
 
 std::string capitalised(std::string text)
@@ -105,6 +116,21 @@ std::string footingName(std::size_t index, std::string_view mark)
     if (!mark.empty())
         name += " (" + quote(mark) + ")";
     return name;
+}
+
+std::string foldedMark(std::string_view mark)
+{
+    std::string folded(mark);
+    std::transform(folded.begin(), folded.end(), folded.begin(), lowerAscii);
+    return folded;
+}
+
+std::string governingRowText(const ReactionSource &source)
+{
+    std::string text = "line " + std::to_string(source.line);
+    if (!source.row.empty())
+        text += ", " + source.row;
+    return text;
 }
 
 bool isUtf8(std::string_view text)
@@ -194,6 +220,41 @@ std::optional<Problem> Project::setTitle(TitleBlock title)
     return std::nullopt;
 }
 
+std::optional<Problem> Project::setDefaults(std::string_view windowName, core::FieldTexts texts)
+{
+    const core::DesignWindowInfo *window = findWindow(m_windows, windowName);
+    if (!window)
+        return Problem{"The defaults name the window " + quote(windowName) +
+                           ", which is not one of " + windowList(m_windows) + ".",
+                       {},
+                       {}};
+    for (const auto &[control, text] : texts) {
+        if (const auto problem = fieldTextProblem(*window, control, text))
+            return Problem{"The defaults of the " + std::string(window->command) +
+                               " window: " + *problem + ".",
+                           {},
+                           control};
+    }
+    if (texts.empty())
+        m_defaults.erase(std::string(window->command));
+    else
+        m_defaults[std::string(window->command)] = std::move(texts);
+    return std::nullopt;
+}
+
+core::FieldTexts Project::defaultTexts(std::string_view windowName, int footingCase) const
+{
+    const core::DesignWindowInfo *window = findWindow(m_windows, windowName);
+    if (!window)
+        return {};
+    core::FieldTexts texts = core::defaultRequest(*window, footingCase).texts;
+    if (const auto own = m_defaults.find(windowName); own != m_defaults.end()) {
+        for (const auto &[control, text] : own->second)
+            texts[control] = text;
+    }
+    return texts;
+}
+
 const core::DesignWindowInfo &Project::windowOf(const Footing &footing) const
 {
     // Every footing of a project was checked against the catalogue when it came in.
@@ -211,11 +272,24 @@ std::optional<Problem> Project::checkMark(std::string_view mark, std::size_t ind
 {
     if (const auto problem = markProblem(mark))
         return problemAt(index, {}, *problem);
-    for (std::size_t other = 0; other < m_footings.size(); ++other) {
-        if (other != replacing && sameMark(m_footings[other].mark, mark))
-            return problemAt(index, mark,
-                             "the mark " + quote(mark) + " is already used by " +
-                                 footingName(other, m_footings[other].mark));
+    if (!m_marks.contains(foldedMark(mark)))
+        return std::nullopt;
+    const std::optional<std::size_t> other = findMark(mark);
+    if (!other || other == replacing)
+        return std::nullopt;
+    return problemAt(index, mark,
+                     "the mark " + quote(mark) + " is already used by " +
+                         footingName(*other, m_footings[*other].mark));
+}
+
+std::optional<std::size_t> Project::findMark(std::string_view mark) const
+{
+    const std::string folded = foldedMark(mark);
+    if (!m_marks.contains(folded))
+        return std::nullopt;
+    for (std::size_t i = 0; i < m_footings.size(); ++i) {
+        if (foldedMark(m_footings[i].mark) == folded)
+            return i;
     }
     return std::nullopt;
 }
@@ -242,6 +316,10 @@ std::optional<Problem> Project::checkFooting(const Footing &footing, std::size_t
                              "the text of " + fieldName(*window, input.control) + " is missing",
                              std::string(input.control));
     }
+    if (footing.source) {
+        if (const auto problem = sourceProblem(*footing.source))
+            return problemAt(index, footing.mark, *problem);
+    }
     return std::nullopt;
 }
 
@@ -253,7 +331,7 @@ std::optional<Problem> Project::add(std::string_view windowName, int footingCase
                          "the window " + quote(windowName) + " is not one of " +
                              windowList(m_windows));
     Footing footing{nextMark(), std::string(window->command), footingCase,
-                    core::defaultRequest(*window, footingCase).texts};
+                    defaultTexts(window->command, footingCase)};
     return insert(m_footings.size(), std::move(footing));
 }
 
@@ -264,7 +342,25 @@ std::optional<Problem> Project::insert(std::size_t index, Footing footing)
             "There is no place " + std::to_string(index + 1) + " in the schedule.", {}, {}};
     if (auto problem = checkFooting(footing, index, std::nullopt))
         return problem;
+    m_marks.insert(foldedMark(footing.mark));
     m_footings.insert(m_footings.begin() + static_cast<std::ptrdiff_t>(index), std::move(footing));
+    return std::nullopt;
+}
+
+std::optional<Problem> Project::append(std::vector<Footing> footings)
+{
+    const std::size_t first = m_footings.size();
+    m_footings.reserve(first + footings.size());
+    for (Footing &footing : footings) {
+        if (auto problem = checkFooting(footing, m_footings.size(), std::nullopt)) {
+            for (std::size_t i = first; i < m_footings.size(); ++i)
+                m_marks.erase(foldedMark(m_footings[i].mark));
+            m_footings.resize(first);
+            return problem;
+        }
+        m_marks.insert(foldedMark(footing.mark));
+        m_footings.push_back(std::move(footing));
+    }
     return std::nullopt;
 }
 
@@ -281,6 +377,7 @@ std::optional<Problem> Project::remove(std::size_t index)
 {
     if (index >= m_footings.size())
         return Problem{"There is no " + footingName(index) + ".", {}, {}};
+    m_marks.erase(foldedMark(m_footings[index].mark));
     m_footings.erase(m_footings.begin() + static_cast<std::ptrdiff_t>(index));
     return std::nullopt;
 }
@@ -307,6 +404,8 @@ std::optional<Problem> Project::rename(std::size_t index, std::string_view mark)
         return Problem{"There is no " + footingName(index) + ".", {}, {}};
     if (auto problem = checkMark(mark, index, index))
         return problem;
+    m_marks.erase(foldedMark(m_footings[index].mark));
+    m_marks.insert(foldedMark(mark));
     m_footings[index].mark = std::string(mark);
     return std::nullopt;
 }

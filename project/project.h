@@ -5,10 +5,12 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace project {
@@ -16,10 +18,13 @@ namespace project {
 // The design windows a project's footings may be designed in; the program passes its four.
 using Catalogue = std::span<const core::DesignWindowInfo *const>;
 
-// What a project file says it is, and the version of its format this program writes (and
-// the latest it reads).
+// What a project file says it is, and the latest version of its format this program reads. A
+// project is written in the earliest version that holds all of it (Project::formatVersion), so
+// a file that uses nothing new still opens in the programs that read only version 1.
 inline constexpr std::string_view kFormatName = "foundations-project";
-inline constexpr int kFormatVersion = 1;
+inline constexpr int kFormatVersion = 2;
+// The first version with per-window default texts and the sources of imported footings.
+inline constexpr int kDefaultsAndSourcesVersion = 2;
 inline constexpr std::string_view kFileSuffix = ".fdn";
 // A project file is refused beyond this size rather than read into memory.
 inline constexpr std::size_t kFileSizeLimit = 8 * 1024 * 1024;
@@ -34,6 +39,19 @@ struct TitleBlock {
     friend bool operator==(const TitleBlock &, const TitleBlock &) = default;
 };
 
+// Where the loads of an imported footing came from: the support of the structural analysis and
+// the row of its table of reactions that governs the footing.
+struct ReactionSource {
+    std::string support;  // the support's label in the table: "A1"
+    std::size_t line = 0; // the line of the table that row starts on, from 1
+    std::string row;      // which row governs, in words: "largest P of 3 rows"
+
+    friend bool operator==(const ReactionSource &, const ReactionSource &) = default;
+};
+
+// "line 7, largest P of 3 rows": the governing row as the schedule writes it.
+std::string governingRowText(const ReactionSource &source);
+
 // One footing of the building: its mark on the drawings, the design window and case it is
 // designed in, and the text of every input, list and option of that window by control name,
 // exactly as typed (the strip window's wall type is its option among the texts).
@@ -42,9 +60,14 @@ struct Footing {
     std::string window;  // the window's command: "isolated", "strip", "combined", "strap"
     int footingCase = 0; // 0 for a window without cases
     core::FieldTexts texts;
+    std::optional<ReactionSource> source; // for a footing imported from a table of reactions
 
     friend bool operator==(const Footing &, const Footing &) = default;
 };
+
+// The texts a project gives the fields of a window's new footings in place of the window's own
+// defaults: by window command, then by control. A field not listed keeps the window's default.
+using WindowDefaults = std::map<std::string, core::FieldTexts, std::less<>>;
 
 // Why a file or an edit was refused.
 struct Problem {
@@ -70,6 +93,15 @@ public:
     const TitleBlock &title() const { return m_title; }
     std::optional<Problem> setTitle(TitleBlock title);
 
+    const WindowDefaults &defaults() const { return m_defaults; }
+    // Replaces the project's default texts of a window by `texts` (none clears them), each
+    // checked as a footing's text is (fieldTextProblem), all or none.
+    std::optional<Problem> setDefaults(std::string_view window, core::FieldTexts texts);
+    // The texts a new footing of the window starts with: the window's defaults for the case,
+    // with the project's in their place where it has them. Empty for a window not in the
+    // catalogue.
+    core::FieldTexts defaultTexts(std::string_view window, int footingCase = 0) const;
+
     const std::vector<Footing> &footings() const { return m_footings; }
     std::size_t size() const { return m_footings.size(); }
     // The window a footing is designed in (its window is always in the catalogue).
@@ -77,11 +109,17 @@ public:
     // What the footing's window would design: its case and texts.
     core::DesignRequest request(std::size_t index) const;
 
-    // Appends a footing of `window` and case at the window's default texts, marked with
-    // nextMark().
+    // Appends a footing of `window` and case at the project's default texts (defaultTexts),
+    // marked with nextMark().
     std::optional<Problem> add(std::string_view window, int footingCase = 0);
     // Inserts a footing at `index` (size() appends) after checking all of it.
     std::optional<Problem> insert(std::size_t index, Footing footing);
+    // Appends every footing after checking each of them against the project and the others,
+    // or refuses the first that cannot come in and appends none.
+    std::optional<Problem> append(std::vector<Footing> footings);
+    // The footing whose mark is this one, compared as marks are (without regard to the case of
+    // ASCII letters), or nullopt.
+    std::optional<std::size_t> findMark(std::string_view mark) const;
     // Copies a footing to the place after it, marked with nextMark().
     std::optional<Problem> duplicate(std::size_t index);
     std::optional<Problem> remove(std::size_t index);
@@ -94,6 +132,9 @@ public:
     // "F" and one more than the highest number of an "F<number>" mark: F1, F2, ...
     std::string nextMark() const;
 
+    // The version of the format the project is written in: 1 when it has no defaults and no
+    // footing with a source, else kDefaultsAndSourcesVersion.
+    int formatVersion() const;
     // The project as the text of a project file (docs/project-format.md).
     std::string toJson() const;
     // Replaces the whole project by the one in `json`, or refuses it and keeps this one.
@@ -106,7 +147,8 @@ public:
 
     friend bool operator==(const Project &a, const Project &b)
     {
-        return a.m_title == b.m_title && a.m_footings == b.m_footings;
+        return a.m_title == b.m_title && a.m_defaults == b.m_defaults &&
+               a.m_footings == b.m_footings;
     }
 
 private:
@@ -117,7 +159,11 @@ private:
 
     Catalogue m_windows;
     TitleBlock m_title;
+    WindowDefaults m_defaults;
     std::vector<Footing> m_footings;
+    // Every footing's mark with its ASCII letters in lower case, so a mark is checked against
+    // the others at once rather than one by one (a project of thousands of imported footings).
+    std::unordered_set<std::string> m_marks;
 };
 
 // The window of the catalogue with this command, or nullptr.
@@ -139,6 +185,9 @@ std::optional<std::string> fieldTextProblem(const core::DesignWindowInfo &window
 // Why a mark cannot be used, or nullopt: it must have a character that is not a blank, no
 // blanks at its ends and no control characters, and be valid UTF-8.
 std::optional<std::string> markProblem(std::string_view mark);
+
+// A mark as marks are compared: ASCII letters in lower case ("f1" and "F1" are one mark).
+std::string foldedMark(std::string_view mark);
 
 // True when `text` is valid UTF-8.
 bool isUtf8(std::string_view text);

@@ -16,59 +16,91 @@ using Json = nlohmann::ordered_json;
 constexpr std::string_view kBrick = "brick";
 constexpr std::string_view kConcrete = "concrete";
 
-// Finds keys written twice in one object, which a JSON library would silently reduce to the
-// last one, and says where: in which footing, or elsewhere in the file.
-class DuplicateKeys
+// Reads the text into a document in one pass, and finds keys written twice in one object,
+// which a JSON library would silently reduce to the last one, saying where: in which footing,
+// or elsewhere in the file. (A parse with a callback would find them too, but walks the list
+// of footings again at the end of every footing.)
+class DocumentReader
 {
 public:
-    bool operator()(int, Json::parse_event_t event, const Json &parsed)
+    explicit DocumentReader(Json &root) : m_root(root) {}
+
+    bool null() { return put(Json(nullptr)); }
+    bool boolean(bool value) { return put(Json(value)); }
+    bool number_integer(Json::number_integer_t value) { return put(Json(value)); }
+    bool number_unsigned(Json::number_unsigned_t value) { return put(Json(value)); }
+    bool number_float(Json::number_float_t value, const Json::string_t &)
     {
-        using Event = Json::parse_event_t;
-        switch (event) {
-        case Event::object_start:
-        case Event::array_start:
-            countElement();
-            m_frames.push_back({event == Event::object_start, {}, {}, 0});
-            break;
-        case Event::object_end:
-        case Event::array_end:
-            if (!m_frames.empty())
-                m_frames.pop_back();
-            break;
-        case Event::key:
-            if (!m_frames.empty() && parsed.is_string()) {
-                Frame &frame = m_frames.back();
-                frame.key = parsed.get<std::string>();
-                if (!frame.keys.insert(frame.key).second && !m_found)
-                    m_found = where() + " holds the entry " + quote(frame.key) + " twice.";
-            }
-            break;
-        case Event::value:
-            countElement();
-            break;
-        }
+        return put(Json(value));
+    }
+    bool string(Json::string_t &value) { return put(Json(std::move(value))); }
+    bool binary(Json::binary_t &value) { return put(Json::binary(std::move(value))); }
+    bool start_object(std::size_t) { return open(Json::object()); }
+    bool start_array(std::size_t) { return open(Json::array()); }
+    bool end_object() { return close(); }
+    bool end_array() { return close(); }
+    bool key(Json::string_t &key)
+    {
+        Frame &frame = m_frames.back();
+        frame.key = key;
+        if (!frame.keys.insert(frame.key).second && !m_found)
+            m_found = where() + " holds the entry " + quote(frame.key) + " twice.";
+        m_slot = &(*frame.value)[key];
         return true;
+    }
+    // As the library's own parse does: the error, with where it was found.
+    template <class Exception>
+    bool parse_error(std::size_t, const std::string &, const Exception &error)
+    {
+        throw error;
     }
 
     const std::optional<std::string> &found() const { return m_found; }
 
 private:
     struct Frame {
-        bool object;
-        std::set<std::string> keys;
-        std::string key;      // the key being read (objects)
-        std::size_t elements; // elements begun so far (arrays)
+        Json *value;
+        std::set<std::string> keys; // objects
+        std::string key;            // the key being read (objects)
+        std::size_t elements;       // elements begun so far (arrays)
     };
 
-    void countElement()
+    // Where the next value goes: the document, the end of an array, or an object's key.
+    Json *place(Json value)
     {
-        if (!m_frames.empty() && !m_frames.back().object)
-            ++m_frames.back().elements;
+        if (m_frames.empty()) {
+            m_root = std::move(value);
+            return &m_root;
+        }
+        Frame &frame = m_frames.back();
+        if (frame.value->is_array()) {
+            ++frame.elements;
+            frame.value->push_back(std::move(value));
+            return &frame.value->back();
+        }
+        *m_slot = std::move(value);
+        return m_slot;
+    }
+    bool put(Json value)
+    {
+        place(std::move(value));
+        return true;
+    }
+    bool open(Json value)
+    {
+        m_frames.push_back({place(std::move(value)), {}, {}, 0});
+        return true;
+    }
+    bool close()
+    {
+        m_frames.pop_back();
+        return true;
     }
 
     std::string where() const
     {
-        if (m_frames.size() >= 3 && m_frames[0].key == "footings" && !m_frames[1].object) {
+        if (m_frames.size() >= 3 && m_frames[0].key == "footings" &&
+            m_frames[1].value->is_array()) {
             std::string name = footingName(m_frames[1].elements - 1);
             name[0] = 'F';
             return name;
@@ -76,7 +108,9 @@ private:
         return "The file";
     }
 
+    Json &m_root;
     std::vector<Frame> m_frames;
+    Json *m_slot = nullptr;
     std::optional<std::string> m_found;
 };
 
@@ -150,7 +184,35 @@ std::optional<Problem> readTitle(const Json &root, Project &project)
     return project.setTitle(std::move(title));
 }
 
-std::optional<Problem> readFooting(const Json &item, std::size_t index, Project &project)
+// The source of an imported footing: { "support": "A1", "line": 7, "row": "largest P" }.
+std::optional<Problem> readSource(const Json &entry, const std::string &prefix, std::size_t index,
+                                  Footing &footing)
+{
+    const std::string form =
+        "its \"source\" must be an object: { \"support\": \"A1\", \"line\": 7, \"row\": "
+        "\"largest P\" }";
+    if (!entry.is_object())
+        return Problem{prefix + form + ".", index, {}};
+    if (auto problem =
+            unknownKeys(entry, {"support", "line", "row"}, prefix + "its source ", index))
+        return problem;
+    ReactionSource source;
+    const auto support = entry.find("support");
+    const auto line = entry.find("line");
+    const auto row = entry.find("row");
+    if (support == entry.end() || !support->is_string() || line == entry.end() ||
+        !line->is_number_unsigned() || (row != entry.end() && !row->is_string()))
+        return Problem{prefix + form + ".", index, {}};
+    source.support = support->get<std::string>();
+    source.line = line->get<std::size_t>();
+    if (row != entry.end())
+        source.row = row->get<std::string>();
+    footing.source = std::move(source);
+    return std::nullopt;
+}
+
+std::optional<Problem> readFooting(const Json &item, std::size_t index, int version,
+                                   Project &project)
 {
     if (!item.is_object())
         return Problem{footingPrefix(index, {}) + "a footing must be an object: { \"mark\": ... }.",
@@ -168,7 +230,10 @@ std::optional<Problem> readFooting(const Json &item, std::size_t index, Project 
     footing.mark = mark->get<std::string>();
     const std::string prefix = footingPrefix(index, footing.mark);
     if (auto problem =
-            unknownKeys(item, {"mark", "window", "case", "wall", "inputs"}, prefix, index))
+            version >= kDefaultsAndSourcesVersion
+                ? unknownKeys(item, {"mark", "window", "case", "wall", "inputs", "source"}, prefix,
+                              index)
+                : unknownKeys(item, {"mark", "window", "case", "wall", "inputs"}, prefix, index))
         return problem;
 
     const Json *windowName = text("window");
@@ -220,18 +285,70 @@ std::optional<Problem> readFooting(const Json &item, std::size_t index, Project 
                            index, control};
         footing.texts[control] = value.get<std::string>();
     }
+    if (const Json *source = text("source")) {
+        if (auto problem = readSource(*source, prefix, index, footing))
+            return problem;
+    }
     return project.insert(index, std::move(footing));
+}
+
+// "defaults": { "isolated": { "Text4": "7.5" }, "strip": { "wall": "concrete" } }
+std::optional<Problem> readDefaults(const Json &root, Project &project)
+{
+    const auto found = root.find("defaults");
+    if (found == root.end())
+        return std::nullopt;
+    const std::string form = "The defaults must be an object of windows, each an object of "
+                             "texts: \"defaults\": { \"isolated\": { \"Text4\": \"7.5\" } }.";
+    if (!found->is_object())
+        return fileProblem(form);
+    for (const auto &[name, entries] : found->items()) {
+        const core::DesignWindowInfo *window = findWindow(project.windows(), name);
+        if (window && !entries.is_object())
+            return fileProblem(form);
+        core::FieldTexts texts;
+        if (window) {
+            for (const auto &[control, value] : entries.items()) {
+                if (!window->wallOption.empty() && control == "wall") {
+                    if (value != kBrick && value != kConcrete)
+                        return Problem{"The defaults of the " + name +
+                                           " window: its \"wall\" must be \"brick\" or "
+                                           "\"concrete\".",
+                                       {},
+                                       std::string(window->wallOption)};
+                    texts[std::string(window->wallOption)] =
+                        value == kBrick ? core::kSelected : core::kCleared;
+                    continue;
+                }
+                if (control == window->wallOption)
+                    return Problem{"The defaults of the " + name +
+                                       " window: the wall type is written as \"wall\", not as "
+                                       "field \"" +
+                                       control + "\".",
+                                   {},
+                                   control};
+                if (!value.is_string())
+                    return Problem{"The defaults of the " + name + " window: the text of field " +
+                                       quote(control) +
+                                       " must be in double quotes, as typed: \"90\", not 90.",
+                                   {},
+                                   control};
+                texts[control] = value.get<std::string>();
+            }
+        }
+        // An unknown window is refused here, in the words of any other edit.
+        if (auto problem = project.setDefaults(name, std::move(texts)))
+            return problem;
+    }
+    return std::nullopt;
 }
 
 std::optional<Problem> readProject(std::string_view text, Project &project)
 {
-    DuplicateKeys duplicates;
     Json root;
+    DocumentReader reader(root);
     try {
-        root = Json::parse(text.begin(), text.end(),
-                           [&duplicates](int depth, Json::parse_event_t event, Json &parsed) {
-                               return duplicates(depth, event, parsed);
-                           });
+        Json::sax_parse(text.begin(), text.end(), &reader);
     } catch (const Json::parse_error &error) {
         if (error.byte >= text.size())
             return fileProblem("The file ends before the project does: it is cut short (" +
@@ -240,8 +357,8 @@ std::optional<Problem> readProject(std::string_view text, Project &project)
     } catch (const Json::exception &error) {
         return fileProblem("The file is not valid JSON (" + withoutTag(error.what()) + ").");
     }
-    if (duplicates.found())
-        return fileProblem(*duplicates.found());
+    if (reader.found())
+        return fileProblem(*reader.found());
 
     const std::string kind = "\"format\": \"" + std::string(kFormatName) + "\"";
     if (!root.is_object() || !root.contains("format") || root["format"] != kFormatName)
@@ -259,17 +376,24 @@ std::optional<Problem> readProject(std::string_view text, Project &project)
                            written + "); this version reads format " +
                            std::to_string(kFormatVersion) + ". Open it with a newer program.");
     }
-    if (auto problem = unknownKeys(root, {"format", "version", "project", "footings"}, "The file ",
-                                   std::nullopt))
+    const int read = version->get<int>();
+    if (auto problem =
+            read >= kDefaultsAndSourcesVersion
+                ? unknownKeys(root, {"format", "version", "project", "defaults", "footings"},
+                              "The file ", std::nullopt)
+                : unknownKeys(root, {"format", "version", "project", "footings"}, "The file ",
+                              std::nullopt))
         return problem;
     if (auto problem = readTitle(root, project))
+        return problem;
+    if (auto problem = readDefaults(root, project))
         return problem;
 
     const auto footings = root.find("footings");
     if (footings == root.end() || !footings->is_array())
         return fileProblem("The file has no list of footings: it needs \"footings\": [ ... ].");
     for (std::size_t i = 0; i < footings->size(); ++i) {
-        if (auto problem = readFooting((*footings)[i], i, project))
+        if (auto problem = readFooting((*footings)[i], i, read, project))
             return problem;
     }
     return std::nullopt;
@@ -277,15 +401,42 @@ std::optional<Problem> readProject(std::string_view text, Project &project)
 
 } // namespace
 
+int Project::formatVersion() const
+{
+    const bool anySource = std::any_of(m_footings.begin(), m_footings.end(),
+                                       [](const Footing &footing) { return footing.source; });
+    return m_defaults.empty() && !anySource ? 1 : kDefaultsAndSourcesVersion;
+}
+
 std::string Project::toJson() const
 {
     Json root;
     root["format"] = kFormatName;
-    root["version"] = kFormatVersion;
+    root["version"] = formatVersion();
     root["project"] = {{"name", m_title.name},
                        {"designer", m_title.designer},
                        {"date", m_title.date},
                        {"notes", m_title.notes}};
+    if (!m_defaults.empty()) {
+        Json defaults = Json::object();
+        for (const core::DesignWindowInfo *window : m_windows) {
+            const auto own = m_defaults.find(window->command);
+            if (own == m_defaults.end())
+                continue;
+            Json texts = Json::object();
+            for (const core::InputField &input : window->inputs) {
+                const auto found = own->second.find(input.control);
+                if (found == own->second.end())
+                    continue;
+                if (input.control == window->wallOption)
+                    texts["wall"] = found->second == core::kSelected ? kBrick : kConcrete;
+                else
+                    texts[std::string(input.control)] = found->second;
+            }
+            defaults[std::string(window->command)] = std::move(texts);
+        }
+        root["defaults"] = std::move(defaults);
+    }
     Json footings = Json::array();
     for (const Footing &footing : m_footings) {
         const core::DesignWindowInfo &window = windowOf(footing);
@@ -308,6 +459,10 @@ std::string Project::toJson() const
                 found == footing.texts.end() ? std::string() : found->second;
         }
         item["inputs"] = std::move(inputs);
+        if (footing.source)
+            item["source"] = {{"support", footing.source->support},
+                              {"line", footing.source->line},
+                              {"row", footing.source->row}};
         footings.push_back(std::move(item));
     }
     root["footings"] = std::move(footings);

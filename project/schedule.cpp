@@ -6,6 +6,7 @@
 #include "core/term.h"
 #include "project/schedule_layout.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -227,6 +228,14 @@ std::string reasonOf(const ScheduleRow &row)
 {
     return row.reason;
 }
+std::string supportOf(const ScheduleRow &row)
+{
+    return row.support;
+}
+std::string governingRowOf(const ScheduleRow &row)
+{
+    return row.governingRow;
+}
 
 constexpr std::array kColumns{
     ScheduleColumn{"Mark", markOf},
@@ -241,6 +250,10 @@ constexpr std::array kColumns{
     ScheduleColumn{"Governing check", governingOf, false, true},
     ScheduleColumn{"Result", verdictOf},
     ScheduleColumn{"Reason", reasonOf, false, true},
+    // Where an imported footing's loads came from; last, so that scripts reading the columns
+    // before them by place read what they always did.
+    ScheduleColumn{"Support", supportOf},
+    ScheduleColumn{"Governing row", governingRowOf, false, true},
 };
 
 } // namespace
@@ -253,6 +266,10 @@ ScheduleRow scheduleRow(const Footing &footing, const core::DesignWindowInfo &wi
     row.mark = footing.mark;
     row.type = layout ? std::string(layout->type) : std::string(window.title);
     row.caseName = caseText(footing, window, layout);
+    if (footing.source) {
+        row.support = footing.source->support;
+        row.governingRow = governingRowText(*footing.source);
+    }
     if (layout)
         row.load = loadText(footing, *layout);
     if (!result.accepted()) {
@@ -267,7 +284,12 @@ ScheduleRow scheduleRow(const Footing &footing, const core::DesignWindowInfo &wi
     return row;
 }
 
-ScheduleRow designFooting(const Project &project, std::size_t index)
+namespace {
+
+// Designs a footing with `request` holding its case and texts; a request used for the footing
+// before keeps the nodes and the room of its texts, so designing one footing after another
+// copies the texts without making them anew.
+ScheduleRow designWith(const Project &project, std::size_t index, core::DesignRequest &request)
 {
     const Footing &footing = project.footings().at(index);
     const core::DesignWindowInfo &window = project.windowOf(footing);
@@ -275,15 +297,51 @@ ScheduleRow designFooting(const Project &project, std::size_t index)
         return scheduleRow(
             footing, window,
             {{}, core::Refusal{{}, "The " + footing.window + " window designs nothing."}});
-    return scheduleRow(footing, window, window.design(project.request(index)));
+    request.footingCase = footing.footingCase;
+    request.texts = footing.texts;
+    return scheduleRow(footing, window, window.design(request));
+}
+
+} // namespace
+
+ScheduleRow designFooting(const Project &project, std::size_t index)
+{
+    core::DesignRequest request;
+    return designWith(project, index, request);
 }
 
 std::vector<ScheduleRow> designAll(const Project &project)
 {
+    return designRange(project, 0, project.size());
+}
+
+std::vector<ScheduleRow> designRange(const Project &project, std::size_t begin, std::size_t end)
+{
+    end = std::min(end, project.size());
     std::vector<ScheduleRow> rows;
-    rows.reserve(project.size());
-    for (std::size_t i = 0; i < project.size(); ++i)
-        rows.push_back(designFooting(project, i));
+    if (begin >= end)
+        return rows;
+    rows.reserve(end - begin);
+    core::DesignRequest request;
+    for (std::size_t i = begin; i < end; ++i)
+        rows.push_back(designWith(project, i, request));
+    return rows;
+}
+
+std::vector<ScheduleRow> designAll(const Project &project, const DesignProgress &progress)
+{
+    const std::size_t total = project.size();
+    const std::size_t chunk = std::max<std::size_t>(progress.chunk, 1);
+    std::vector<ScheduleRow> rows;
+    rows.reserve(total);
+    core::DesignRequest request;
+    for (std::size_t i = 0; i < total; ++i) {
+        if (progress.cancel && progress.cancel->load(std::memory_order_relaxed))
+            break;
+        rows.push_back(designWith(project, i, request));
+        if (progress.report && (rows.size() % chunk == 0 || rows.size() == total))
+            progress.report(rows.size(), total);
+    }
     return rows;
 }
 

@@ -3,7 +3,9 @@
 #include "core/design.h"
 #include "project/project.h"
 
+#include <atomic>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -35,7 +37,9 @@ struct ScheduleRow {
     std::optional<double> utilisation; // worst demand / capacity of the checks that apply
     std::string governing;             // the check that governs: the failing or the fullest one
     Verdict verdict = Verdict::Designed;
-    std::string reason; // why the inputs were refused
+    std::string reason;       // why the inputs were refused
+    std::string support;      // the support an imported footing stands under: "A1"
+    std::string governingRow; // the row of the reactions that governs it: "line 7, largest P"
 };
 
 // The row of a footing from its design's result.
@@ -45,6 +49,20 @@ ScheduleRow scheduleRow(const Footing &footing, const core::DesignWindowInfo &wi
 ScheduleRow designFooting(const Project &project, std::size_t index);
 // Designs every footing, in the project's order.
 std::vector<ScheduleRow> designAll(const Project &project);
+// Designs the footings [begin, end) (end past the last is the last), in order. The design
+// shares nothing mutable between calls: threads may design parts of one project at once.
+std::vector<ScheduleRow> designRange(const Project &project, std::size_t begin, std::size_t end);
+
+// How a long design tells a worker thread's caller where it is, and learns it must stop.
+struct DesignProgress {
+    // Called after each chunk with the footings designed so far and their number in all.
+    std::function<void(std::size_t done, std::size_t total)> report;
+    // Read before each footing; once true, the design stops there.
+    const std::atomic<bool> *cancel = nullptr;
+    std::size_t chunk = 256; // footings between two reports
+};
+// designAll on a worker thread: the rows designed before a cancel (all of them, if none came).
+std::vector<ScheduleRow> designAll(const Project &project, const DesignProgress &progress);
 
 // "pass", "fail", "designed", "refused".
 std::string_view verdictText(Verdict verdict);

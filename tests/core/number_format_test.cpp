@@ -1,7 +1,12 @@
 #include "core/number_format.h"
 
+#include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
+#include <random>
+#include <string>
 
 namespace {
 
@@ -38,6 +43,56 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{1e15, "1E+15"}, FormatCase{1234567890123456.0, "1.23456789012346E+15"},
         FormatCase{999999999999999.9, "1E+15"}, FormatCase{1e100, "1E+100"},
         FormatCase{-2.5e-120, "-2.5E-120"}));
+
+// The general format written the slow way: printf's rounding to 15 significant digits, laid
+// out by the same rules.
+std::string roundedTo15Digits(double value)
+{
+    if (value == 0)
+        return "0";
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
+    std::string digits = std::string(1, buffer[0]) + std::string(buffer + 2, buffer + 16);
+    const int exponent = std::atoi(buffer + 17);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    std::string text = value < 0 ? "-" : "";
+    if (exponent < -4 || exponent >= 15) {
+        text += digits.substr(0, 1) + (digits.size() > 1 ? "." + digits.substr(1) : "");
+        std::snprintf(buffer, sizeof buffer, "E%c%02d", exponent < 0 ? '-' : '+',
+                      std::abs(exponent));
+        return text + buffer;
+    }
+    if (exponent < 0)
+        return text + "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    const auto whole = static_cast<std::size_t>(exponent + 1);
+    if (digits.size() <= whole)
+        return text + digits + std::string(whole - digits.size(), '0');
+    return text + digits.substr(0, whole) + "." + digits.substr(whole);
+}
+
+// Any finite double, from its bits, and the short decimals a design writes, whose binary
+// values lie next to a text of few digits.
+TEST(GeneralNumberFormat, IsTheValueRoundedToFifteenSignificantDigits)
+{
+    std::mt19937_64 random(15);
+    std::uniform_int_distribution<int> decimals(0, 6);
+    std::uniform_real_distribution<double> scale(-3, 7);
+    for (int i = 0; i < 200000; ++i) {
+        double value = 0;
+        if (i % 2) {
+            const std::uint64_t bits = random();
+            std::memcpy(&value, &bits, sizeof value);
+            if (!std::isfinite(value))
+                continue;
+        } else {
+            const double power = std::pow(10.0, decimals(random));
+            value = std::round(std::pow(10.0, scale(random)) * power) / power;
+            value = i % 4 ? value : value * 1.1 / 3; // now and then the noise of arithmetic
+        }
+        ASSERT_EQ(core::formatNumber(value), roundedTo15Digits(value)) << value;
+    }
+}
 
 struct RoundCase {
     double value;

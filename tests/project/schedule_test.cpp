@@ -320,7 +320,7 @@ TEST(Schedule, CsvHasAHeadingThenOneRowPerFootingMarkFirst)
         lines.push_back(csv.substr(at, end - at));
     ASSERT_EQ(lines.size(), 1 + rows.size());
     EXPECT_EQ(lines[0], "Mark,Type,Case,Load,L (m),B (m),t (m),Main bars,Utilisation,"
-                        "Governing check,Result,Reason");
+                        "Governing check,Result,Reason,Support,Governing row");
     EXPECT_EQ(lines[1].rfind("F1,Isolated,Uniform With Moment,90 t,2.6,1.1,0.6,", 0), 0u)
         << lines[1];
     EXPECT_EQ(lines[2].rfind("W1,Strip,\"Uniform Stress With Moment, brick wall\",90 t/m,,", 0), 0u)
