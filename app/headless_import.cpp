@@ -19,10 +19,6 @@ const char *const kImportUsage =
 
 namespace {
 
-// A table of reactions is refused beyond this size rather than read into memory: some hundred
-// thousand rows.
-constexpr std::size_t kReactionsSizeLimit = 64 * 1024 * 1024;
-
 int usageError(std::ostream &err, const std::string &message)
 {
     // The usage line as --help indents it, under "Usage: " instead.
@@ -176,7 +172,8 @@ int runImport(std::span<const std::string> args,
             return refused(err, problem->message);
     }
     std::string table;
-    if (const auto problem = project::readSmallFile(*reactionsFile, kReactionsSizeLimit, table))
+    if (const auto problem =
+            project::readSmallFile(*reactionsFile, project::kReactionsSizeLimit, table))
         return refused(err, *problem);
 
     project::ImportPreview preview;

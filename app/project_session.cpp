@@ -232,6 +232,29 @@ std::optional<project::Problem> ProjectSession::setTitle(project::TitleBlock tit
     return std::nullopt;
 }
 
+std::optional<project::Problem> ProjectSession::setDefaults(const std::string &window,
+                                                            core::FieldTexts texts)
+{
+    const auto known = m_project.defaults().find(window);
+    const bool same = known == m_project.defaults().end() ? texts.empty() : known->second == texts;
+    if (same)
+        return std::nullopt;
+    if (auto problem = m_project.setDefaults(window, std::move(texts)))
+        return problem;
+    setModified(true);
+    return std::nullopt;
+}
+
+std::optional<project::Problem>
+ProjectSession::importFootings(const project::ImportPreview &preview, bool skipBadRows)
+{
+    if (auto problem = project::applyImport(preview, m_project, skipBadRows))
+        return problem;
+    setModified(true);
+    emit footingsReset();
+    return std::nullopt;
+}
+
 void ProjectSession::replace(project::Project project, const QString &file, bool modified)
 {
     m_project = std::move(project);

@@ -2,6 +2,7 @@
 
 #include "core/design.h"
 #include "project/project.h"
+#include "project/reactions.h"
 
 #include <QLockFile>
 #include <QObject>
@@ -67,6 +68,11 @@ public:
     std::optional<project::Problem> setFootingTexts(const std::string &mark,
                                                     const core::FieldTexts &texts);
     std::optional<project::Problem> setTitle(project::TitleBlock title);
+    // The texts new footings of a window start with (all of them for the window, or none).
+    std::optional<project::Problem> setDefaults(const std::string &window, core::FieldTexts texts);
+    // Adds every footing of an import's preview, or none (project::applyImport).
+    std::optional<project::Problem> importFootings(const project::ImportPreview &preview,
+                                                   bool skipBadRows);
     // The footing with this mark, by position; -1 when there is none.
     int indexOf(const std::string &mark) const;
 
@@ -106,6 +112,8 @@ signals:
     void footingInserted(int index);
     void footingRemoved(int index);
     void footingChanged(int index);
+    // Many footings came in at once (an import): every view lists the footings again.
+    void footingsReset();
     // The file name or the changed mark.
     void stateChanged();
 

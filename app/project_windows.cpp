@@ -1,6 +1,7 @@
 #include "app/project_windows.h"
 
 #include "app/design_windows.h"
+#include "app/import_dialog.h"
 #include "app/project_properties.h"
 #include "app/project_session.h"
 #include "app/schedule_window.h"
@@ -267,6 +268,10 @@ void addProjectEntries(QMenu &file, QWidget &window, QAction *before)
     QObject::connect(addEntry(file, before, QStringLiteral("schedule"),
                               QObject::tr("Footing &Schedule"), QKeySequence(Qt::CTRL | Qt::Key_L)),
                      &QAction::triggered, &window, [] { showSchedule(); });
+    QObject::connect(addEntry(file, before, QStringLiteral("importReactions"),
+                              QObject::tr("&Import Support Reactions…"),
+                              QKeySequence(Qt::CTRL | Qt::Key_I)),
+                     &QAction::triggered, &window, [parent] { importReactions(parent); });
 }
 
 void attachProject(shell::ShellWindow &mainWindow)

@@ -23,7 +23,8 @@ class ScheduleWindow;
 // and what the program asks before it ends with unsaved work.
 
 // Adds New Project, Open Project…, Recent Projects, Save Project, Save Project As…, Project
-// Properties… and Footing Schedule to a File menu, before `before` (at the end when nullptr).
+// Properties…, Footing Schedule and Import Support Reactions… to a File menu, before `before`
+// (at the end when nullptr).
 void addProjectEntries(QMenu &file, QWidget &window, QAction *before);
 
 // The main window's title says which project is open and whether it has unsaved changes.

@@ -82,14 +82,12 @@ bool isUtilisationColumn(int column)
 
 BatchDesign::BatchDesign(project::Project project) : m_project(std::move(project))
 {
-    m_rows.reserve(m_project.size());
     m_worker = std::thread([this] {
-        for (std::size_t i = 0; i < m_project.size(); ++i) {
-            if (m_cancel.load(std::memory_order_acquire))
-                break;
-            m_rows.push_back(project::designFooting(m_project, i));
-            m_done.store(i + 1, std::memory_order_release);
-        }
+        const project::DesignProgress progress{
+            .report = [this](std::size_t done,
+                             std::size_t) { m_done.store(done, std::memory_order_release); },
+            .cancel = &m_cancel};
+        m_rows = project::designAll(m_project, progress);
         m_finished.store(true, std::memory_order_release);
     });
 }
@@ -109,7 +107,7 @@ void BatchDesign::wait()
 std::vector<project::ScheduleRow> BatchDesign::takeRows()
 {
     wait();
-    if (cancelled())
+    if (cancelled() || m_rows.size() != m_project.size())
         return {};
     return std::move(m_rows);
 }
@@ -179,7 +177,7 @@ QVariant ScheduleModel::data(const QModelIndex &index, int role) const
     case Qt::ForegroundRole:
         return row.verdict == project::Verdict::Designed ? QVariant() : QVariant(QColor(Qt::black));
     case Qt::TextAlignmentRole:
-        if (isUtilisationColumn(index.column()))
+        if (column.numeric)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         return {};
     default:
@@ -305,6 +303,7 @@ ScheduleWindow::ScheduleWindow(ProjectSession &session)
     // Columns as wide as their texts (Qt looks at the first thousand rows or so).
     connect(m_model, &QAbstractItemModel::modelReset, m_view, &QTableView::resizeColumnsToContents);
     connect(&session, &ProjectSession::projectReplaced, this, &ScheduleWindow::designAll);
+    connect(&session, &ProjectSession::footingsReset, this, &ScheduleWindow::designAll);
     connect(&session, &ProjectSession::stateChanged, this, &ScheduleWindow::updateTitle);
     connect(&session, &ProjectSession::footingInserted, this, &ScheduleWindow::selectFooting);
     // An edit while the worker designs its copy of the project makes its rows out of date.
@@ -475,6 +474,7 @@ void ScheduleWindow::saveProjectReport()
 void ScheduleWindow::designAll()
 {
     cancelBatch();
+    m_batchOutOfDate = false;
     const int count = int(m_session.project().size());
     if (count <= kBackgroundDesignFrom) {
         m_model->designAll();

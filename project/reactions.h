@@ -65,6 +65,10 @@ inline constexpr int kSideDecimals = 1;
 // A load or side beyond this (after conversion) is no load or size at all: the row is bad.
 inline constexpr double kLargestImported = 1e6;
 
+// A table of reactions is refused beyond this size rather than read into memory: some hundred
+// thousand rows.
+inline constexpr std::size_t kReactionsSizeLimit = 64 * 1024 * 1024;
+
 // Which row of a support's load combinations its footing is designed for.
 enum class GoverningRule {
     LargestLoad,   // the row with the largest P (the first of equal ones)
