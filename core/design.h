@@ -122,9 +122,9 @@ private:
 // Seals a finished run: refuses it if any number written or noted is not finite, so the
 // window never shows inf or nan, or if a field would show more than kLargestShown, a block of
 // concrete would be longer or wider than kLargestPlan or a line of bars hold more than
-// kMostBars: the signs of inputs that are each plausible but absurd together. The refusal names, by caption, the
-// inputs the first such quantity was computed from (or, for a quantity noted as a bare number,
-// the numbers the run read), and is addressed to the first of them.
+// kMostBars: the signs of inputs that are each plausible but absurd together. The refusal
+// names, by caption, the inputs the first such quantity was computed from (or, for a quantity
+// noted as a bare number, the numbers the run read), and is addressed to the first of them.
 DesignResult finish(Run run, std::span<const InputField> inputs);
 // The same for a run whose quantities do not carry their inputs: `blame` says in words which
 // inputs to look at ("the loads, sizes and strengths").
