@@ -262,6 +262,13 @@ TEST_F(ProjectWindowTest, DuplicateRenameAndDeleteEditTheProject)
     EXPECT_EQ(session().indexOf("F3a"), -1);
     EXPECT_EQ(model.rowCount(), 8);
     EXPECT_TRUE(schedule.isWindowModified());
+
+    // Design All designs every footing again, here at once (a small project).
+    entry(schedule, "designAll")->trigger();
+    EXPECT_EQ(schedule.batch(), nullptr);
+    ASSERT_EQ(model.rowCount(), 8);
+    for (int row = 0; row < model.rowCount(); ++row)
+        EXPECT_EQ(model.row(row).mark, session().project().footings()[std::size_t(row)].mark);
 }
 
 TEST_F(ProjectWindowTest, OpenShowsTheFootingInItsWindowPreparedForItsCaseAndDesigned)
