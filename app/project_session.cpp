@@ -196,10 +196,14 @@ std::optional<project::Problem> ProjectSession::renameFooting(int index, const s
     if (index >= 0 && std::size_t(index) < m_project.size() &&
         m_project.footings()[std::size_t(index)].mark == mark)
         return std::nullopt;
+    const std::string before = index >= 0 && std::size_t(index) < m_project.size()
+                                   ? m_project.footings()[std::size_t(index)].mark
+                                   : std::string();
     if (auto problem = m_project.rename(std::size_t(index), mark))
         return problem;
     setModified(true);
     emit footingChanged(index);
+    emit footingRenamed(before, mark);
     return std::nullopt;
 }
 
@@ -291,13 +295,17 @@ bool ProjectSession::newProject(QWidget *parent)
     return true;
 }
 
+QString ProjectSession::fileFolder() const
+{
+    return m_file.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                            : QFileInfo(m_file).absolutePath();
+}
+
 bool ProjectSession::openProject(QWidget *parent)
 {
     if (!maySetAside(parent, tr("opening another project")))
         return false;
-    const QString folder = m_file.isEmpty()
-                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                               : QFileInfo(m_file).absolutePath();
+    const QString folder = fileFolder();
     const QString file =
         ui::messages().openFileName(parent, tr("Open Project"), folder, projectFileFilter());
     return !file.isEmpty() && load(parent, file);
@@ -329,9 +337,7 @@ bool ProjectSession::save(QWidget *parent)
 
 bool ProjectSession::saveAs(QWidget *parent)
 {
-    const QString folder = m_file.isEmpty()
-                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                               : QFileInfo(m_file).absolutePath();
+    const QString folder = fileFolder();
     const QString suggested = QDir(folder).filePath(
         m_project.title().name.empty() ? tr("Untitled") + QStringLiteral(".fdn")
                                        : fromStd(m_project.title().name) + QStringLiteral(".fdn"));

@@ -112,6 +112,8 @@ signals:
     void footingInserted(int index);
     void footingRemoved(int index);
     void footingChanged(int index);
+    // A footing's mark changed (after footingChanged).
+    void footingRenamed(const std::string &from, const std::string &to);
     // Many footings came in at once (an import): every view lists the footings again.
     void footingsReset();
     // The file name or the changed mark.
@@ -120,6 +122,8 @@ signals:
 private:
     void setModified(bool modified);
     void replace(project::Project project, const QString &file, bool modified);
+    // Where the file dialogs start: the project's folder, or the documents folder.
+    QString fileFolder() const;
     bool load(QWidget *parent, const QString &file);
     bool writeTo(QWidget *parent, const QString &file);
     void rememberRecent(const QString &file);

@@ -187,12 +187,11 @@ void unbindFootings(bool all)
 }
 
 // A renamed footing keeps its design window: the window follows the new mark.
-void followRename(int index)
+void followRename(const std::string &from, const std::string &to)
 {
-    const std::string &mark = session().project().footings()[std::size_t(index)].mark;
     for (shell::DesignWindow *window : openDesignWindows()) {
-        if (!footingOf(*window).empty() && session().indexOf(footingOf(*window)) < 0) {
-            setFooting(*window, mark);
+        if (footingOf(*window) == from) {
+            setFooting(*window, to);
             updateTitle(*window);
         }
     }
@@ -460,8 +459,7 @@ void installProjectWindows(const QString &autosaveFolder)
         updateTitles();
     });
     QObject::connect(&s, &ProjectSession::footingRemoved, &s, [] { unbindFootings(false); });
-    QObject::connect(&s, &ProjectSession::footingChanged, &s,
-                     [](int index) { followRename(index); });
+    QObject::connect(&s, &ProjectSession::footingRenamed, &s, followRename);
     shell::setEndGuard(mayEndProgram);
 }
 

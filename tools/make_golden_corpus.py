@@ -56,18 +56,18 @@ def number_text(rng, default):
     return text if "e" not in text else f"{value:.1f}"
 
 
-def arguments(rng, window, spec):
+def arguments(rng, window, inputs):
     args = []
-    for name, default in spec["numbers"].items():
+    for name, default in inputs["numbers"].items():
         args.append(f"{name}={number_text(rng, default)}")
-    if spec.get("moment") and rng.random() < 0.2:
-        args.append(f"{spec['moment']}=-{number_text(rng, 2)}")
+    if inputs.get("moment") and rng.random() < 0.2:
+        args.append(f"{inputs['moment']}=-{number_text(rng, 2)}")
     if window in ("isolated", "strip") and rng.random() < 0.1:
-        args.append(f"{spec['moment']}=0")
-    for name, items in spec["lists"].items():
+        args.append(f"{inputs['moment']}=0")
+    for name, items in inputs["lists"].items():
         args.append(f"{name}={rng.choice(items)}")
     if rng.random() < 0.12:
-        bad = rng.choice(list(spec["numbers"]) + list(spec["lists"]))
+        bad = rng.choice(list(inputs["numbers"]) + list(inputs["lists"]))
         args.append(f"{bad}={rng.choice(BAD_TEXTS)}")
     return args
 
@@ -75,10 +75,10 @@ def arguments(rng, window, spec):
 def main():
     calc = sys.argv[1]
     rng = random.Random(20261209)
-    for window, spec in WINDOWS.items():
-        for config in spec["configs"]:
+    for window, inputs in WINDOWS.items():
+        for config in inputs["configs"]:
             for _ in range(RUNS_PER_CONFIG):
-                args = [window] + config + arguments(rng, window, spec)
+                args = [window] + config + arguments(rng, window, inputs)
                 done = subprocess.run([calc] + args, capture_output=True, text=True)
                 traced = subprocess.run([calc] + args + ["--trace"], capture_output=True,
                                         text=True)

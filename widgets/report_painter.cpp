@@ -68,13 +68,13 @@ enum class Style : unsigned char {
     Caption,
 };
 
-struct FontSpec {
+struct FontLook {
     double points;
     bool bold;
     bool italic;
 };
 
-FontSpec specOf(Style style)
+FontLook lookOf(Style style)
 {
     switch (style) {
     case Style::Body:
@@ -101,13 +101,13 @@ FontSpec specOf(Style style)
 // device of `dpi` a point size of p × 1200 / dpi comes out as p points of 1200-dpi dots.
 QFont fontFor(Style style, double dpi)
 {
-    const FontSpec spec = specOf(style);
+    const FontLook look = lookOf(style);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setHintingPreference(QFont::PreferNoHinting);
-    font.setPointSizeF(spec.points * kDpi / dpi);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+    font.setPointSizeF(look.points * kDpi / dpi);
+    font.setBold(look.bold);
+    font.setItalic(look.italic);
     return font;
 }
 

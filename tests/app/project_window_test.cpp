@@ -292,6 +292,11 @@ TEST_F(ProjectWindowTest, OpenShowsTheFootingInItsWindowPreparedForItsCaseAndDes
     EXPECT_EQ(schedule.model()->row(f3).load,
               project::designFooting(session().project(), std::size_t(f3)).load);
 
+    // Renamed in the schedule, the footing keeps its window.
+    ASSERT_FALSE(session().renameFooting(f3, "F3a"));
+    EXPECT_EQ(app::footingOf(*window), "F3a");
+    EXPECT_EQ(window->windowTitle(), "Design Of Isolated Footing — F3a[*]");
+
     // The strip wall of W1 comes with its wall type.
     schedule.selectFooting(session().indexOf("W2"));
     entry(schedule, "open")->trigger();
